@@ -1,0 +1,288 @@
+#include "frmSumbrix.h"
+
+#include "learningtools.h"
+#include "openbrowser.h"
+#include "twips.h"
+#include "widgets.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+using sumbrix::Control;
+using sumbrix::TwipsRect;
+
+namespace {
+
+// The layout was drawn for an 8-point sans serif; Liberation Sans keeps
+// those widths, where DejaVu Sans would clip the short captions.
+QFont WindowFont()
+{
+    QFont f;
+    f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    f.setPixelSize(11);
+    return f;
+}
+
+// The problem line and the score are drawn large and bold.
+QFont ProblemFont(int pixelSize)
+{
+    QFont f;
+    f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    f.setPixelSize(pixelSize);
+    f.setBold(true);
+    return f;
+}
+
+constexpr int kProblemPixels = 16;  // 12 pt at 96 dpi
+constexpr int kScorePixels = 21;    // 15.75 pt at 96 dpi
+
+template <class W>
+W *Place(W *widget, const char *name, const QRect &geometry)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
+                  Qt::Alignment align = Qt::AlignLeft)
+{
+    auto *label = Place(new QLabel(text, parent), name, geometry);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(align | Qt::AlignTop);
+    return label;
+}
+
+void Describe(QWidget *w, const QString &name, const QString &description)
+{
+    if (!name.isEmpty())
+        w->setAccessibleName(name);
+    w->setAccessibleDescription(description);
+}
+
+void Colour(QLabel *label, const QColor &text)
+{
+    QPalette p = label->palette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        p.setColor(group, QPalette::WindowText, text);
+    label->setPalette(p);
+}
+
+// Window background behind window text, whatever the page colour.
+void OnWindowColour(QLabel *label)
+{
+    label->setAutoFillBackground(true);
+    label->setBackgroundRole(QPalette::Base);
+    label->setForegroundRole(QPalette::Text);
+}
+
+}  // namespace
+
+frmSumbrix::frmSumbrix(QWidget *parent) : QWidget(parent)
+{
+    CreateControls();
+    WireEvents();
+    Form_Load();
+}
+
+void frmSumbrix::CreateControls()
+{
+    setObjectName(QStringLiteral("frmSumbrix"));
+    setWindowTitle(QStringLiteral("Sumbrix"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/sumbrix.png")));
+    setFont(WindowFont());
+    setFixedSize(sumbrix::Px(6225), sumbrix::Px(4605));
+
+    SSTab1 = new sumbrix::TabbedDialog(TwipsRect(240, 480, 5775, 3855), sumbrix::Px(295), this);
+    SSTab1->setObjectName(QStringLiteral("SSTab1"));
+    QWidget *problem = SSTab1->addSheet(QStringLiteral("Problem"));
+    QWidget *diagnostics = SSTab1->addSheet(QStringLiteral("Diagnostics"));
+    SSTab1->setCurrentIndex(0);
+
+    // Diagnostics page
+    cmdGotoQuor = Place(new QPushButton(QStringLiteral("More free learning tools at ") + sumbrix::LearningToolsAddress(),
+                                        diagnostics),
+                        "cmdGotoQuor", TwipsRect(720, 2520, 4335, 375));
+    List1 = Place(new QListWidget(diagnostics), "List1", TwipsRect(240, 480, 5295, 1620));
+    List1->setSelectionMode(QAbstractItemView::SingleSelection);
+    List1->setSortingEnabled(false);
+
+    // Score sheet
+    Frame1 = Place(new QGroupBox(QStringLiteral("Score Sheet"), problem), "Frame1", TwipsRect(3120, 840, 2415, 2775));
+    Label5 = MakeLabel(Frame1, "Label5", QStringLiteral("Your score"), TwipsRect(720, 1920, 1095, 255), Qt::AlignHCenter);
+    lblScore = MakeLabel(Frame1, "lblScore", QStringLiteral("S"), TwipsRect(600, 2160, 1215, 495), Qt::AlignHCenter);
+    lblScore->setFont(ProblemFont(kScorePixels));
+    auto *rule = Place(new QFrame(Frame1), "Line1", TwipsRect(120, 600, 2160, 15));
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Plain);
+    rule->setLineWidth(1);
+    Line1 = rule;
+    lblNRight = MakeLabel(Frame1, "lblNRight", QStringLiteral("#right"), TwipsRect(240, 720, 495, 255), Qt::AlignHCenter);
+    Colour(lblNRight, QColor(0, 0, 255));
+    lblNWrong = MakeLabel(Frame1, "lblNWrong", QStringLiteral("#wrong"), TwipsRect(960, 720, 495, 255), Qt::AlignHCenter);
+    Colour(lblNWrong, QColor(255, 0, 0));
+    lblPctRight = MakeLabel(Frame1, "lblPctRight", QStringLiteral("%right"), TwipsRect(1560, 720, 615, 255), Qt::AlignHCenter);
+    Label6 = MakeLabel(Frame1, "Label6", QStringLiteral("Right"), TwipsRect(240, 360, 495, 255));
+    Label7 = MakeLabel(Frame1, "Label7", QStringLiteral("Wrong"), TwipsRect(960, 360, 495, 255));
+    Label8 = MakeLabel(Frame1, "Label8", QStringLiteral("%"), TwipsRect(1680, 360, 495, 255), Qt::AlignHCenter);
+
+    // The problem line: first number, operator, second number, "=", answer
+    Frame2 = Place(new QGroupBox(QStringLiteral("Problem du jour "), problem), "Frame2", TwipsRect(240, 2400, 2775, 1215));
+    txtAnswer = Place(new sumbrix::AnswerBox(QStringLiteral("?"), Frame2), "txtAnswer", TwipsRect(2040, 320, 615, 390));
+    txtAnswer->setFont(ProblemFont(kProblemPixels));
+    txtAnswer->setMaxLength(std::numeric_limits<int>::max());
+    txtAnswer->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lblTimer = MakeLabel(Frame2, "lblTimer", QStringLiteral("T"), TwipsRect(1560, 840, 375, 255), Qt::AlignRight);
+    Label3 = MakeLabel(Frame2, "Label3", QStringLiteral("Time:"), TwipsRect(1080, 840, 375, 255));
+    lblArg1 = MakeLabel(Frame2, "lblArg1", QStringLiteral("Arg1"), TwipsRect(120, 360, 615, 280), Qt::AlignHCenter);
+    lblOps = MakeLabel(Frame2, "lblOps", QString(), TwipsRect(780, 360, 255, 255), Qt::AlignHCenter);
+    lblArg2 = MakeLabel(Frame2, "lblArg2", QStringLiteral("Arg2"), TwipsRect(1080, 360, 615, 280), Qt::AlignHCenter);
+    for (QLabel *l : {lblArg1, lblOps, lblArg2}) {
+        l->setFont(ProblemFont(kProblemPixels));
+        OnWindowColour(l);
+    }
+    Label11 = MakeLabel(Frame2, "Label11", QStringLiteral("="), TwipsRect(1800, 360, 135, 255));
+    Label11->setFont(ProblemFont(kProblemPixels));
+
+    // Setup: operation and range
+    Frame3 = Place(new QGroupBox(QStringLiteral("Setup "), problem), "Frame3", TwipsRect(240, 840, 2775, 1455));
+    boxOp = Place(new QComboBox(Frame3), "boxOp", TwipsRect(360, 360, 1935, 315));
+    boxOp->setEditable(false);
+    txtMin = Place(new QLineEdit(QStringLiteral("1"), Frame3), "txtMin", TwipsRect(360, 1000, 255, 225));
+    txtMin->setReadOnly(true);  // shown for reference; the operation sets it
+    txtMax = Place(new QLineEdit(QStringLiteral("RangeMax"), Frame3), "txtMax", TwipsRect(840, 960, 375, 285));
+    txtMax->setEnabled(false);
+    HScroll1 = Place(new QScrollBar(Qt::Horizontal, Frame3), "HScroll1", TwipsRect(1320, 960, 1215, 255));
+    HScroll1->setRange(0, 20);
+    HScroll1->setSingleStep(1);
+    HScroll1->setPageStep(2);
+    HScroll1->setValue(0);
+    HScroll1->setFocusPolicy(Qt::StrongFocus);
+    // Qt's horizontal scroll bar steps left on the Right key unless told otherwise.
+    HScroll1->setInvertedControls(false);
+    // A drag reports its moves through sliderMoved and its end through valueChanged.
+    HScroll1->setTracking(false);
+    for (QLineEdit *e : {txtMin, txtMax})
+        e->setTextMargins(0, 0, 0, 0);
+    Label1 = MakeLabel(Frame3, "Label1", QStringLiteral("from"), TwipsRect(320, 720, 375, 255));
+    Label2 = MakeLabel(Frame3, "Label2", QStringLiteral("to"), TwipsRect(900, 720, 255, 255));
+
+    // Diagnostics page, below the history
+    Label4 = MakeLabel(diagnostics, "Label4",
+                       QStringLiteral("Sumbrix is a free product.  Share it with anyone who likes numbers."),
+                       TwipsRect(720, 3240, 4335, 495), Qt::AlignHCenter);
+    Label4->setWordWrap(true);
+    Label16 = MakeLabel(diagnostics, "Label16",
+                        QStringLiteral("Version 1.0 \u00a9 2026 the Sumbrix authors. Free to copy and share."),
+                        TwipsRect(360, 3000, 5055, 255), Qt::AlignHCenter);
+    Image1 = Place(new sumbrix::ClickableImage(diagnostics), "Image1", TwipsRect(2760, 2160, 240, 240));
+    Image1->setPixmap(QPixmap(QStringLiteral(":/icons/sumbrix.png")));
+    Image1->setCursor(Qt::PointingHandCursor);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(500);
+    Timer1->start();
+
+    // Keyboard order: answer, pages, then the settings, then the history page.
+    setTabOrder(txtAnswer, SSTab1);
+    setTabOrder(SSTab1, HScroll1);
+    setTabOrder(HScroll1, txtMin);
+    setTabOrder(txtMin, boxOp);
+    setTabOrder(boxOp, List1);
+    setTabOrder(List1, cmdGotoQuor);
+    txtAnswer->setFocus();
+
+    Describe(SSTab1, QStringLiteral("Pages"), QStringLiteral("Problem and Diagnostics pages"));
+    Describe(boxOp, {}, QStringLiteral("Operation"));
+    Describe(txtMin, QStringLiteral("From"), QStringLiteral("Smallest number drawn"));
+    Describe(txtMax, QStringLiteral("To"), QStringLiteral("Largest number drawn"));
+    Describe(HScroll1, QStringLiteral("Largest number"), QStringLiteral("Sets the largest number drawn"));
+    Describe(lblArg1, {}, QStringLiteral("First number"));
+    Describe(lblOps, {}, QStringLiteral("Operation sign"));
+    Describe(lblArg2, {}, QStringLiteral("Second number"));
+    Describe(txtAnswer, QStringLiteral("Answer"), QStringLiteral("Type the answer, then press Enter"));
+    Describe(lblTimer, {}, QStringLiteral("Seconds on this problem"));
+    Describe(lblNRight, {}, QStringLiteral("Right answers"));
+    Describe(lblNWrong, {}, QStringLiteral("Wrong answers"));
+    Describe(lblPctRight, {}, QStringLiteral("Percent right"));
+    Describe(lblScore, {}, QStringLiteral("Score"));
+    Describe(List1, QStringLiteral("History"), QStringLiteral("Every graded answer with its time"));
+    Describe(cmdGotoQuor, cmdGotoQuor->text(), QStringLiteral("Opens the learning-tools page in the browser"));
+    Describe(Image1, QStringLiteral("Learning tools"), QStringLiteral("Picture that opens the learning-tools page"));
+
+    surface_.Bind(Control::txtMin, txtMin);
+    surface_.Bind(Control::txtMax, txtMax);
+    surface_.Bind(Control::lblOps, lblOps);
+    surface_.Bind(Control::lblArg1, lblArg1);
+    surface_.Bind(Control::lblArg2, lblArg2);
+    surface_.Bind(Control::txtAnswer, txtAnswer);
+    surface_.Bind(Control::lblNRight, lblNRight);
+    surface_.Bind(Control::lblNWrong, lblNWrong);
+    surface_.Bind(Control::lblPctRight, lblPctRight);
+    surface_.Bind(Control::lblScore, lblScore);
+    surface_.Bind(Control::lblTimer, lblTimer);
+    surface_.Bind(boxOp, HScroll1, List1);
+}
+
+void frmSumbrix::WireEvents()
+{
+    // currentIndexChanged and valueChanged also fire when code sets them,
+    // which the start-up sequence relies on.
+    connect(boxOp, &QComboBox::currentIndexChanged, this, &frmSumbrix::boxOp_Click);
+    connect(HScroll1, &QScrollBar::valueChanged, this, &frmSumbrix::HScroll1_Change);
+    connect(HScroll1, &QScrollBar::sliderMoved, this, &frmSumbrix::HScroll1_Scroll);
+    connect(Timer1, &QTimer::timeout, this, &frmSumbrix::Timer1_Timer);
+    connect(txtAnswer, &sumbrix::AnswerBox::keyPressed, this, &frmSumbrix::txtAnswer_KeyPress);
+    connect(Image1, &sumbrix::ClickableImage::clicked, this, &frmSumbrix::Image1_Click);
+    connect(cmdGotoQuor, &QPushButton::clicked, this, &frmSumbrix::cmdGotoQuor_Click);
+}
+
+void frmSumbrix::Form_Load() { quiz_.Start(); }
+
+void frmSumbrix::boxOp_Click()
+{
+    if (!quiz_.OperationChosen())
+        Refused();
+}
+
+void frmSumbrix::HScroll1_Change(int value)
+{
+    if (!quiz_.RangeTopChanged(value))
+        Refused();
+}
+
+void frmSumbrix::HScroll1_Scroll(int value)
+{
+    if (!quiz_.RangeTopChanged(value))
+        Refused();
+}
+
+void frmSumbrix::Timer1_Timer() { quiz_.TimerTick(); }
+
+void frmSumbrix::txtAnswer_KeyPress(int KeyAscii)
+{
+    // Let the clock repaint first, but keep further keys queued in order so
+    // quickly typed digits are never reordered or lost.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (KeyAscii == 13 && !quiz_.CheckAnswer())
+        Refused();
+}
+
+void frmSumbrix::Image1_Click() { OpenBrowser(sumbrix::LearningToolsUrl()); }
+
+void frmSumbrix::cmdGotoQuor_Click() { OpenBrowser(sumbrix::LearningToolsUrl()); }
+
+bool frmSumbrix::OpenBrowser(const QString &URL) { return sumbrix::OpenBrowser(URL); }
+
+// An event the arithmetic could not carry out changed nothing; say so softly.
+void frmSumbrix::Refused() { QApplication::beep(); }

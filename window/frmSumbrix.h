@@ -1,0 +1,85 @@
+// The one window of the drill. Its slots are thin: they hand each event to
+// the quiz engine, which owns the rules.
+#pragma once
+
+#include "quiz.h"
+#include "widgetsurface.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QScrollBar;
+class QTimer;
+
+namespace sumbrix {
+class AnswerBox;
+class ClickableImage;
+class TabbedDialog;
+}  // namespace sumbrix
+
+class frmSumbrix : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmSumbrix(QWidget *parent = nullptr);
+
+    bool OpenBrowser(const QString &URL);
+    const sumbrix::QuizState &State() const { return quiz_.State(); }
+
+private slots:
+    void boxOp_Click();
+    void HScroll1_Change(int value);
+    void HScroll1_Scroll(int value);
+    void Timer1_Timer();
+    void txtAnswer_KeyPress(int KeyAscii);
+    void Image1_Click();
+    void cmdGotoQuor_Click();
+
+private:
+    void Form_Load();
+    void CreateControls();
+    void WireEvents();
+    void Refused();
+
+    sumbrix::TabbedDialog *SSTab1 = nullptr;
+    QPushButton *cmdGotoQuor = nullptr;
+    QListWidget *List1 = nullptr;
+    QGroupBox *Frame1 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *lblScore = nullptr;
+    QWidget *Line1 = nullptr;
+    QLabel *lblNRight = nullptr;
+    QLabel *lblNWrong = nullptr;
+    QLabel *lblPctRight = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *Label7 = nullptr;
+    QLabel *Label8 = nullptr;
+    QGroupBox *Frame2 = nullptr;
+    sumbrix::AnswerBox *txtAnswer = nullptr;
+    QLabel *lblTimer = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *lblArg1 = nullptr;
+    QLabel *lblOps = nullptr;
+    QLabel *lblArg2 = nullptr;
+    QLabel *Label11 = nullptr;
+    QGroupBox *Frame3 = nullptr;
+    QComboBox *boxOp = nullptr;
+    QLineEdit *txtMin = nullptr;
+    QLineEdit *txtMax = nullptr;
+    QScrollBar *HScroll1 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label16 = nullptr;
+    sumbrix::ClickableImage *Image1 = nullptr;
+    QTimer *Timer1 = nullptr;
+
+    sumbrix::WidgetSurface surface_;
+    sumbrix::SystemClock clock_;
+    sumbrix::ClockSeededRandom random_{clock_};
+    sumbrix::Quiz quiz_{surface_, clock_, random_};
+};

@@ -1,0 +1,42 @@
+#include "frmSumbrix.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QStyle>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+bool HasDisplay()
+{
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        const char *value = std::getenv(name);
+        if (value && *value)
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char *argv[])
+{
+    // Qt aborts without a display; tell the user plainly instead.
+    if (!HasDisplay()) {
+        std::fputs("sumbrix: no graphical display found (DISPLAY and WAYLAND_DISPLAY are not set).\n"
+                   "Start it from a desktop session, or under xvfb-run for a virtual one.\n",
+                   stderr);
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Sumbrix"));
+    QApplication::setDesktopFileName(QStringLiteral("org.sumbrix.Sumbrix"));
+
+    frmSumbrix window;
+    // Without a window manager a new window lands at (0, 0); centre it.
+    if (const QScreen *screen = window.screen())
+        window.move(screen->availableGeometry().center() - window.rect().center());
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,68 @@
+// Small widgets the window needs that Qt does not have as such.
+#pragma once
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QTabWidget>
+#include <vector>
+
+namespace sumbrix {
+
+// Reports each typed character before the line edit takes it, Enter as 13.
+class AnswerBox : public QLineEdit {
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+
+signals:
+    void keyPressed(int keyAscii);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
+// A picture that can be clicked.
+class ClickableImage : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+// Tabs that share the whole width of the strip, at a fixed height.
+class SharedWidthTabBar : public QTabBar {
+    Q_OBJECT
+public:
+    SharedWidthTabBar(int width, int height, QWidget *parent = nullptr);
+
+protected:
+    QSize tabSizeHint(int index) const override;
+
+private:
+    int width_;
+    int height_;
+};
+
+// A tab widget whose pages place controls relative to the whole widget,
+// tab strip included, which is how the layout was drawn.
+class TabbedDialog : public QTabWidget {
+    Q_OBJECT
+public:
+    TabbedDialog(const QRect &geometry, int tabHeight, QWidget *parent);
+    QWidget *addSheet(const QString &caption);  // parent for the page's controls
+
+protected:
+    bool event(QEvent *event) override;
+
+private:
+    void placeSheets();
+    std::vector<QWidget *> sheets_;
+};
+
+}  // namespace sumbrix

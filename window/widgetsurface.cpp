@@ -1,0 +1,77 @@
+#include "widgetsurface.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QSignalBlocker>
+
+namespace sumbrix {
+
+std::string WidgetSurface::Text(Control c) const
+{
+    QWidget *w = texts_[static_cast<std::size_t>(c)];
+    if (auto *edit = qobject_cast<QLineEdit *>(w))
+        return edit->text().toStdString();
+    if (auto *label = qobject_cast<QLabel *>(w))
+        return label->text().toStdString();
+    return {};
+}
+
+void WidgetSurface::SetText(Control c, const std::string &text)
+{
+    QWidget *w = texts_[static_cast<std::size_t>(c)];
+    const QString s = QString::fromStdString(text);
+    if (auto *edit = qobject_cast<QLineEdit *>(w))
+        edit->setText(s);
+    else if (auto *label = qobject_cast<QLabel *>(w))
+        label->setText(s);
+}
+
+void WidgetSurface::SetRangeTop(int value) { hScroll1_->setValue(value); }
+
+int WidgetSurface::OperationIndex() const { return boxOp_->currentIndex(); }
+
+void WidgetSurface::SetOperationIndex(int index) { boxOp_->setCurrentIndex(index); }
+
+void WidgetSurface::AddOperation(const std::string &item)
+{
+    // QComboBox picks the first item it gets; a list box only gains a choice
+    // when one is made, so adding must not run the operation handler.
+    const QSignalBlocker quiet(boxOp_);
+    const bool wasEmpty = boxOp_->count() == 0;
+    boxOp_->addItem(QString::fromStdString(item));
+    if (wasEmpty)
+        boxOp_->setCurrentIndex(-1);
+}
+
+void WidgetSurface::AddHistory(const std::string &line)
+{
+    list1_->addItem(QString::fromStdString(line));
+    list1_->scrollToBottom();
+}
+
+void WidgetSurface::FocusAnswer()
+{
+    if (QWidget *answer = texts_[static_cast<std::size_t>(Control::txtAnswer)])
+        answer->setFocus(Qt::OtherFocusReason);
+}
+
+SystemClock::SystemClock()
+{
+    // The long format carries seconds; its time-zone name is left out.
+    format_ = QLocale::system().timeFormat(QLocale::LongFormat);
+    format_.remove(QRegularExpression(QStringLiteral("\\s*\\bt+\\b")));
+    format_ = format_.trimmed();
+    if (format_.isEmpty())
+        format_ = QStringLiteral("HH:mm:ss");
+}
+
+double SystemClock::ClockSeconds() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
+
+std::string SystemClock::TimeOfDayText()
+{
+    return QLocale::system().toString(QTime::currentTime(), format_).toStdString();
+}
+
+}  // namespace sumbrix
