@@ -174,10 +174,13 @@ private slots:
 
         // Emoji, control characters and a wild hex number are just wrong answers.
         auto *answer = Find<QLineEdit>(w, "txtAnswer");
+        while (Expected(w) == 0)  // text that is no number reads as 0
+            QTest::keyClick(answer, Qt::Key_Return);
+        const int graded = list->count();
         answer->insert(QStringLiteral("\U0001F600\u0007&HFFFFFFFF"));  // as if pasted
         QTest::keyClick(answer, Qt::Key_Return);
-        QVERIFY(list->item(3)->text().endsWith(QStringLiteral("=\U0001F600\u0007&HFFFFFFFF")));
-        QCOMPARE(list->count(), 4);
+        QVERIFY(list->item(graded)->text().endsWith(QStringLiteral("=\U0001F600\u0007&HFFFFFFFF")));
+        QCOMPARE(list->count(), graded + 1);
         QCOMPARE(Text(w, "lblNWrong"), QStringLiteral(" 2"));
         QCOMPARE(Text(w, "lblScore"), QString::fromStdString(sumbrix::SignedText(w.State().Score)));
     }
@@ -215,6 +218,215 @@ private slots:
         bool ok = false;
         const int shown = timer->text().toInt(&ok);
         QVERIFY(ok && shown >= 0 && !timer->text().startsWith(' '));
+    }
+
+    void geometry_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("container");
+        QTest::addColumn<QRect>("twips");
+        const struct {
+            const char *control, *container;
+            int l, t, w, h;
+        } rows[] = {
+            {"SSTab1", "frmSumbrix", 240, 480, 5775, 3855},
+            {"Frame3", "SSTab1", 240, 840, 2775, 1455},
+            {"Frame2", "SSTab1", 240, 2400, 2775, 1215},
+            {"Frame1", "SSTab1", 3120, 840, 2415, 2775},
+            {"boxOp", "Frame3", 360, 360, 1935, 315},
+            {"txtMin", "Frame3", 360, 1000, 255, 225},
+            {"txtMax", "Frame3", 840, 960, 375, 285},
+            {"HScroll1", "Frame3", 1320, 960, 1215, 255},
+            {"Label1", "Frame3", 320, 720, 375, 255},
+            {"Label2", "Frame3", 900, 720, 255, 255},
+            {"txtAnswer", "Frame2", 2040, 320, 615, 390},
+            {"lblTimer", "Frame2", 1560, 840, 375, 255},
+            {"Label3", "Frame2", 1080, 840, 375, 255},
+            {"lblArg1", "Frame2", 120, 360, 615, 280},
+            {"lblOps", "Frame2", 780, 360, 255, 255},
+            {"lblArg2", "Frame2", 1080, 360, 615, 280},
+            {"Label11", "Frame2", 1800, 360, 135, 255},
+            {"Label5", "Frame1", 720, 1920, 1095, 255},
+            {"lblScore", "Frame1", 600, 2160, 1215, 495},
+            {"Line1", "Frame1", 120, 600, 2160, 15},
+            {"lblNRight", "Frame1", 240, 720, 495, 255},
+            {"lblNWrong", "Frame1", 960, 720, 495, 255},
+            {"lblPctRight", "Frame1", 1560, 720, 615, 255},
+            {"Label6", "Frame1", 240, 360, 495, 255},
+            {"Label7", "Frame1", 960, 360, 495, 255},
+            {"Label8", "Frame1", 1680, 360, 495, 255},
+            {"List1", "SSTab1", 240, 480, 5295, 1620},
+            {"Image1", "SSTab1", 2760, 2160, 240, 240},
+            {"cmdGotoQuor", "SSTab1", 720, 2520, 4335, 375},
+            {"Label16", "SSTab1", 360, 3000, 5055, 255},
+            {"Label4", "SSTab1", 720, 3240, 4335, 495},
+        };
+        for (const auto &r : rows)
+            QTest::newRow(r.control) << r.control << r.container << QRect(r.l, r.t, r.w, r.h);
+    }
+    void geometry()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, container);
+        QFETCH(QRect, twips);
+        frmSumbrix w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto *tabs = Find<QTabWidget>(w, "SSTab1");
+        QWidget *c = Find(w, qPrintable(control));
+        if (!c->isVisible())
+            tabs->setCurrentIndex(1);
+        QWidget *box = container == QLatin1String("frmSumbrix") ? &w : Find(w, qPrintable(container));
+        const QRect actual(c->mapTo(box, QPoint(0, 0)), c->size());
+        const QRect expected = sumbrix::TwipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+        QCOMPARE(actual, expected);
+    }
+
+    void fixedSizeAndFirstPage()
+    {
+        frmSumbrix w;
+        QCOMPARE(w.minimumSize(), QSize(415, 307));
+        QCOMPARE(w.maximumSize(), QSize(415, 307));
+        QCOMPARE(w.windowTitle(), QStringLiteral("Sumbrix"));
+        QVERIFY(!w.windowIcon().isNull());
+        auto *tabs = Find<QTabWidget>(w, "SSTab1");
+        QCOMPARE(tabs->count(), 2);
+        QCOMPARE(tabs->tabText(0), QStringLiteral("Problem"));
+        QCOMPARE(tabs->tabText(1), QStringLiteral("Diagnostics"));
+        QCOMPARE(tabs->currentIndex(), 0);
+        QCOMPARE(Find<QGroupBox>(w, "Frame3")->title(), QStringLiteral("Setup "));
+        QCOMPARE(Find<QGroupBox>(w, "Frame2")->title(), QStringLiteral("Problem du jour "));
+        QCOMPARE(Find<QGroupBox>(w, "Frame1")->title(), QStringLiteral("Score Sheet"));
+        QVERIFY(!Find(w, "txtMax")->isEnabled());
+        QVERIFY(!Find<QComboBox>(w, "boxOp")->isEditable());
+        QCOMPARE(Find<QScrollBar>(w, "HScroll1")->maximum(), 20);
+        QCOMPARE(Find<QScrollBar>(w, "HScroll1")->singleStep(), 1);
+        QVERIFY(Find<QLabel>(w, "Label4")->wordWrap());
+        QVERIFY(Find<QLabel>(w, "Label4")->text().contains(QLatin1String("product.  ")));
+        QVERIFY(Find<QLabel>(w, "Label16")->text().startsWith(QLatin1String("Version 1.0")));
+        QCOMPARE(Find<QLabel>(w, "Image1")->pixmap().size(), QSize(16, 16));
+        auto *list = Find<QListWidget>(w, "List1");
+        QCOMPARE(list->selectionMode(), QAbstractItemView::SingleSelection);
+        QVERIFY(!list->isSortingEnabled());
+    }
+
+    // Each page shows only its own controls, and switching changes nothing.
+    void pages()
+    {
+        frmSumbrix w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto *tabs = Find<QTabWidget>(w, "SSTab1");
+        const char *problemPage[] = {"Frame1", "Frame2", "Frame3", "txtAnswer", "boxOp"};
+        const char *diagnosticsPage[] = {"List1", "cmdGotoQuor", "Image1", "Label4", "Label16"};
+        QTest::keyClicks(Find(w, "txtAnswer"), QStringLiteral("12"));
+        const sumbrix::QuizState before = w.State();
+        const QString arg1 = Text(w, "lblArg1");
+        for (int page : {0, 1, 0}) {
+            tabs->setCurrentIndex(page);
+            for (const char *name : problemPage)
+                QCOMPARE(Find(w, name)->isVisible(), page == 0);
+            for (const char *name : diagnosticsPage)
+                QCOMPARE(Find(w, name)->isVisible(), page == 1);
+        }
+        QCOMPARE(Text(w, "txtAnswer"), QStringLiteral("12"));
+        QCOMPARE(Text(w, "lblArg1"), arg1);
+        QCOMPARE(w.State(), before);
+    }
+
+    void tabOrder()
+    {
+        frmSumbrix w;
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto *tabs = Find<QTabWidget>(w, "SSTab1");
+        QWidget *strip = tabs->tabBar();
+        const auto cycle = [&]() {
+            QList<QWidget *> seen{QApplication::focusWidget()};
+            for (int i = 0; i < 8; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                seen << QApplication::focusWidget();
+            }
+            return seen;
+        };
+        QWidget *answer = Find(w, "txtAnswer");
+        QCOMPARE(QApplication::focusWidget(), answer);
+        QCOMPARE(cycle(), (QList<QWidget *>{answer, strip, Find(w, "HScroll1"), Find(w, "txtMin"), Find(w, "boxOp"),
+                                             answer, strip, Find(w, "HScroll1"), Find(w, "txtMin")}));
+        tabs->setCurrentIndex(1);
+        strip->setFocus();
+        QCOMPARE(cycle(), (QList<QWidget *>{strip, Find(w, "List1"), Find(w, "cmdGotoQuor"), strip, Find(w, "List1"),
+                                             Find(w, "cmdGotoQuor"), strip, Find(w, "List1"), Find(w, "cmdGotoQuor")}));
+    }
+
+    void countColours()
+    {
+        frmSumbrix w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        Answer(w, QString::number(Expected(w)));
+        Answer(w, QStringLiteral("999"));
+        // Look at the painted pixels, not just the palette.
+        const auto inked = [](QWidget *label, int r, int g, int b) {
+            const QImage image = label->grab().toImage();
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor c = image.pixelColor(x, y);
+                    if (qAbs(c.red() - r) < 60 && qAbs(c.green() - g) < 60 && qAbs(c.blue() - b) < 60)
+                        return true;
+                }
+            return false;
+        };
+        QVERIFY(inked(Find(w, "lblNRight"), 0, 0, 255));
+        QVERIFY(!inked(Find(w, "lblNRight"), 255, 0, 0));
+        QVERIFY(inked(Find(w, "lblNWrong"), 255, 0, 0));
+        QVERIFY(!inked(Find(w, "lblNWrong"), 0, 0, 255));
+    }
+
+    // No fixed caption, nor any number the drill can show, is cut off.
+    void captionsFit()
+    {
+        frmSumbrix w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        // The glyphs' ink must lie inside the box, wherever the alignment puts the pen.
+        const auto fits = [](QWidget *c, const QString &text) {
+            const QFontMetrics m(c->font());
+            if (qobject_cast<QLineEdit *>(c))
+                return m.horizontalAdvance(text) <= c->width() - 8;
+            auto *label = qobject_cast<QLabel *>(c);
+            const int room = label->contentsRect().width();
+            const int advance = m.horizontalAdvance(text);
+            int pen = 0;
+            if (label->alignment() & Qt::AlignRight)
+                pen = room - advance;
+            else if (label->alignment() & Qt::AlignHCenter)
+                pen = (room - advance) / 2;
+            const QRect ink = m.tightBoundingRect(text).translated(pen, 0);
+            // tightBoundingRect may overstate the ink by a pixel.
+            return ink.left() >= -1 && ink.right() <= room;
+        };
+        for (QLabel *label : w.findChildren<QLabel *>()) {
+            if (label->wordWrap() || label->text().isEmpty() || label->objectName().startsWith("lbl"))
+                continue;
+            QVERIFY2(fits(label, label->text()), qPrintable(label->objectName()));
+        }
+        const struct {
+            const char *control;
+            const char *widest;
+        } numbers[] = {{"lblArg1", " 400"}, {"lblArg2", " 20"}, {"lblOps", "x"},  {"txtAnswer", "400"},
+                       {"txtMax", " 20"},   {"txtMin", " 1"},   {"lblTimer", "999"}, {"lblNRight", " 999"},
+                       {"lblNWrong", " 999"}, {"lblPctRight", " 100"}, {"lblScore", "-9999"}};
+        for (const auto &n : numbers)
+            QVERIFY2(fits(Find(w, n.control), QLatin1String(n.widest)), n.control);
+        auto *button = Find<QPushButton>(w, "cmdGotoQuor");
+        QVERIFY(QFontMetrics(button->font()).horizontalAdvance(button->text()) < button->width() - 12);
+        auto *tabs = Find<QTabWidget>(w, "SSTab1");
+        for (int i = 0; i < tabs->count(); ++i)
+            QVERIFY(tabs->tabBar()->tabRect(i).width() > QFontMetrics(tabs->font()).horizontalAdvance(tabs->tabText(i)));
+        for (QGroupBox *frame : w.findChildren<QGroupBox *>())
+            QVERIFY(QFontMetrics(frame->font()).horizontalAdvance(frame->title()) < frame->width());
     }
 
     void accessibleNames_data()

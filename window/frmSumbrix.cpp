@@ -22,13 +22,13 @@ using sumbrix::TwipsRect;
 
 namespace {
 
-// The layout was drawn for an 8-point sans serif; Liberation Sans keeps
-// those widths, where DejaVu Sans would clip the short captions.
+// The layout was drawn for a small sans serif: "Time:" has 25 pixels.
+// Liberation Sans at 10 pixels fits every caption; DejaVu Sans would clip.
 QFont WindowFont()
 {
     QFont f;
     f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
-    f.setPixelSize(11);
+    f.setPixelSize(10);
     return f;
 }
 
@@ -44,6 +44,16 @@ QFont ProblemFont(int pixelSize)
 
 constexpr int kProblemPixels = 16;  // 12 pt at 96 dpi
 constexpr int kScorePixels = 21;    // 15.75 pt at 96 dpi
+
+// The "=" box is narrower than the bold glyph at full size; step the size
+// down until its ink fits rather than cutting it.
+void ShrinkToFit(QLabel *label)
+{
+    QFont f = label->font();
+    while (f.pixelSize() > 8 && QFontMetrics(f).tightBoundingRect(label->text()).width() > label->width())
+        f.setPixelSize(f.pixelSize() - 1);
+    label->setFont(f);
+}
 
 template <class W>
 W *Place(W *widget, const char *name, const QRect &geometry)
@@ -146,12 +156,16 @@ void frmSumbrix::CreateControls()
     lblArg1 = MakeLabel(Frame2, "lblArg1", QStringLiteral("Arg1"), TwipsRect(120, 360, 615, 280), Qt::AlignHCenter);
     lblOps = MakeLabel(Frame2, "lblOps", QString(), TwipsRect(780, 360, 255, 255), Qt::AlignHCenter);
     lblArg2 = MakeLabel(Frame2, "lblArg2", QStringLiteral("Arg2"), TwipsRect(1080, 360, 615, 280), Qt::AlignHCenter);
-    for (QLabel *l : {lblArg1, lblOps, lblArg2}) {
-        l->setFont(ProblemFont(kProblemPixels));
-        OnWindowColour(l);
-    }
     Label11 = MakeLabel(Frame2, "Label11", QStringLiteral("="), TwipsRect(1800, 360, 135, 255));
-    Label11->setFont(ProblemFont(kProblemPixels));
+    for (QLabel *l : {lblArg1, lblOps, lblArg2, Label11}) {
+        l->setFont(ProblemFont(kProblemPixels));
+        // The large glyphs fill these boxes; centre them so none is cut.
+        l->setAlignment((l->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
+    }
+    for (QLabel *l : {lblArg1, lblOps, lblArg2})
+        OnWindowColour(l);
+    Label11->setAlignment(Qt::AlignCenter);
+    ShrinkToFit(Label11);
 
     // Setup: operation and range
     Frame3 = Place(new QGroupBox(QStringLiteral("Setup "), problem), "Frame3", TwipsRect(240, 840, 2775, 1455));
@@ -194,8 +208,14 @@ void frmSumbrix::CreateControls()
     Timer1->start();
 
     // Keyboard order: answer, pages, then the settings, then the history page.
-    setTabOrder(txtAnswer, SSTab1);
-    setTabOrder(SSTab1, HScroll1);
+    // The tab strip itself takes the focus. The tab widget stays out of the
+    // chain: as a focus proxy it would drag both pages along with the strip
+    // and Tab would visit the strip twice.
+    QWidget *strip = SSTab1->tabBar();
+    SSTab1->setFocusProxy(nullptr);
+    SSTab1->setFocusPolicy(Qt::NoFocus);
+    setTabOrder(txtAnswer, strip);
+    setTabOrder(strip, HScroll1);
     setTabOrder(HScroll1, txtMin);
     setTabOrder(txtMin, boxOp);
     setTabOrder(boxOp, List1);
