@@ -108,7 +108,10 @@ void frmSumbrix::CreateControls()
 {
     setObjectName(QStringLiteral("frmSumbrix"));
     setWindowTitle(QStringLiteral("Sumbrix"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/sumbrix.png")));
+    QIcon icon(QStringLiteral(":/icons/sumbrix.png"));
+    for (int size : {32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icons/sumbrix-%1.png").arg(size));
+    setWindowIcon(icon);
     setFont(WindowFont());
     setFixedSize(sumbrix::Px(6225), sumbrix::Px(4605));
 

@@ -18,6 +18,17 @@ bool HasDisplay()
     return false;
 }
 
+// Until the window system is reached, a fatal message from Qt means the
+// display could not be used: say so and leave without a core dump.
+void NoDisplay(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+    if (type == QtFatalMsg) {
+        std::fputs("sumbrix: the graphical display could not be opened; nothing was started.\n", stderr);
+        std::_Exit(1);
+    }
+}
+
 }  // namespace
 
 int main(int argc, char *argv[])
@@ -29,7 +40,9 @@ int main(int argc, char *argv[])
                    stderr);
         return 1;
     }
+    qInstallMessageHandler(NoDisplay);
     QApplication app(argc, argv);
+    qInstallMessageHandler(nullptr);
     QApplication::setApplicationName(QStringLiteral("Sumbrix"));
     QApplication::setDesktopFileName(QStringLiteral("org.sumbrix.Sumbrix"));
 
