@@ -66,12 +66,27 @@ def svg(path):
         f.write("\n".join(rects) + "\n</svg>\n")
 
 
+def xpm(path):
+    """The 16-pixel original as XPM, which is also C: the program includes it
+    and builds its pixmaps without any image decoder."""
+    keys = {BLACK: "#", RED: "r", CLEAR: " "}
+    colours = {BLACK: "#000000", RED: "#FF0000", CLEAR: "None"}
+    rows = ["".join(keys[c] for c in row) for row in grid()]
+    with open(path, "w") as f:
+        f.write("/* XPM */\nstatic const char *const sumbrix_xpm[] = {\n")
+        f.write(f'"{SIZE} {SIZE} {len(keys)} 1",\n')
+        for colour, key in keys.items():
+            f.write(f'"{key} c {colours[colour]}",\n')
+        f.write(",\n".join(f'"{r}"' for r in rows) + "};\n")
+
+
 def main():
     out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "assets")
     png(os.path.join(out, "sumbrix.png"), 1)
     for size in (32, 48, 64, 128, 256):
         png(os.path.join(out, f"sumbrix-{size}.png"), size // SIZE)
     svg(os.path.join(out, "sumbrix.svg"))
+    xpm(os.path.join(out, "sumbrix.xpm"))
 
 
 if __name__ == "__main__":

@@ -1,6 +1,7 @@
 #include "frmSumbrix.h"
 
 #include "learningtools.h"
+#include "sumbrix.xpm"
 #include "openbrowser.h"
 #include "twips.h"
 #include "widgets.h"
@@ -8,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEventLoop>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -22,12 +24,25 @@ using sumbrix::TwipsRect;
 
 namespace {
 
+// Naming only a family that is installed spares the font database a
+// fallback search for the missing one, which start-up would pay for.
+QString InstalledFamily(std::initializer_list<QString> families)
+{
+    for (const QString &family : families)
+        if (QFontDatabase::hasFamily(family))
+            return family;
+    return QString();  // the toolkit's default
+}
+
 // The layout was drawn for a small sans serif: "Time:" has 25 pixels.
 // Liberation Sans at 10 pixels fits every caption; DejaVu Sans would clip.
 QFont WindowFont()
 {
+    static const QString family =
+        InstalledFamily({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
     QFont f;
-    f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
+    if (!family.isEmpty())
+        f.setFamily(family);
     f.setPixelSize(10);
     return f;
 }
@@ -35,8 +50,10 @@ QFont WindowFont()
 // The problem line and the score are drawn large and bold.
 QFont ProblemFont(int pixelSize)
 {
+    static const QString family = InstalledFamily({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
     QFont f;
-    f.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    if (!family.isEmpty())
+        f.setFamily(family);
     f.setPixelSize(pixelSize);
     f.setBold(true);
     return f;
@@ -50,9 +67,12 @@ constexpr int kScorePixels = 21;    // 15.75 pt at 96 dpi
 void ShrinkToFit(QLabel *label)
 {
     QFont f = label->font();
-    while (f.pixelSize() > 8 && QFontMetrics(f).tightBoundingRect(label->text()).width() > label->width())
-        f.setPixelSize(f.pixelSize() - 1);
-    label->setFont(f);
+    const int ink = QFontMetrics(f).tightBoundingRect(label->text()).width();
+    if (ink > label->width()) {
+        // Ink scales with the size; one measurement finds the fitting size.
+        f.setPixelSize(std::max(8, f.pixelSize() * label->width() / ink));
+        label->setFont(f);
+    }
 }
 
 template <class W>
@@ -108,9 +128,12 @@ void frmSumbrix::CreateControls()
 {
     setObjectName(QStringLiteral("frmSumbrix"));
     setWindowTitle(QStringLiteral("Sumbrix"));
-    QIcon icon(QStringLiteral(":/icons/sumbrix.png"));
-    for (int size : {32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/icons/sumbrix-%1.png").arg(size));
+    // Built from the XPM original: no image decoder, so no plugins to load.
+    // Larger sizes come from the installed icon theme; these cover title bars.
+    const QPixmap picture(sumbrix_xpm);
+    QIcon icon(picture);
+    for (int size : {32, 48})
+        icon.addPixmap(picture.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
     setWindowIcon(icon);
     setFont(WindowFont());
     setFixedSize(sumbrix::Px(6225), sumbrix::Px(4605));
@@ -202,7 +225,7 @@ void frmSumbrix::CreateControls()
                         QStringLiteral("Version 1.0 \u00a9 2026 the Sumbrix authors. Free to copy and share."),
                         TwipsRect(360, 3000, 5055, 255), Qt::AlignHCenter);
     Image1 = Place(new sumbrix::ClickableImage(diagnostics), "Image1", TwipsRect(2760, 2160, 240, 240));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/icons/sumbrix.png")));
+    Image1->setPixmap(picture);
     Image1->setCursor(Qt::PointingHandCursor);
 
     Timer1 = new QTimer(this);

@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QSignalBlocker>
 
 namespace sumbrix {
@@ -22,9 +21,10 @@ void WidgetSurface::SetText(Control c, const std::string &text)
 {
     QWidget *w = texts_[static_cast<std::size_t>(c)];
     const QString s = QString::fromStdString(text);
-    if (auto *edit = qobject_cast<QLineEdit *>(w))
-        edit->setText(s);
-    else if (auto *label = qobject_cast<QLabel *>(w))
+    if (auto *edit = qobject_cast<QLineEdit *>(w)) {
+        if (edit->text() != s)  // a line edit repaints even for the same text
+            edit->setText(s);
+    } else if (auto *label = qobject_cast<QLabel *>(w))
         label->setText(s);
 }
 
@@ -47,8 +47,9 @@ void WidgetSurface::AddOperation(const std::string &item)
 
 void WidgetSurface::AddHistory(const std::string &line)
 {
+    // No scrolling along: following each new line re-lays the whole list,
+    // which grows costly over a long session.
     list1_->addItem(QString::fromStdString(line));
-    list1_->scrollToBottom();
 }
 
 void WidgetSurface::FocusAnswer()
@@ -59,10 +60,16 @@ void WidgetSurface::FocusAnswer()
 
 SystemClock::SystemClock()
 {
-    // The long format carries seconds; its time-zone name is left out.
-    format_ = QLocale::system().timeFormat(QLocale::LongFormat);
-    format_.remove(QRegularExpression(QStringLiteral("\\s*\\bt+\\b")));
-    format_ = format_.trimmed();
+    // The long format carries seconds; its time-zone name ('t' outside
+    // quotes) is left out.
+    bool quoted = false;
+    for (QChar c : QLocale::system().timeFormat(QLocale::LongFormat)) {
+        if (c == u'\'')
+            quoted = !quoted;
+        if (quoted || c != u't')
+            format_ += c;
+    }
+    format_ = format_.simplified();
     if (format_.isEmpty())
         format_ = QStringLiteral("HH:mm:ss");
 }
