@@ -140,20 +140,15 @@ std::optional<Quiz::Problem> Quiz::DrawProblem(const QuizState &s, const std::st
     Problem p{*d1, *d2, *d1, *d2, std::nullopt, 0};
     if (ops == "x") {
         p.answer = CheckedMul<Integer>(p.arg1, p.arg2);
-    } else if (ops == "/") {
-        const auto product = CheckedMul<Integer>(p.draw2, p.draw1);
-        if (!product)
-            return std::nullopt;
-        p.arg1 = *product;
-        p.arg2 = p.draw1;
-        p.answer = p.draw2;
     } else if (ops == "+") {
         p.answer = CheckedAdd<Integer>(p.arg1, p.arg2);
-    } else if (ops == "-") {
-        const auto sum = CheckedAdd<Integer>(p.draw2, p.draw1);
-        if (!sum)
+    } else if (ops == "/" || ops == "-") {
+        // The left number is built from both draws, so the result is the
+        // second draw: no remainder, never negative.
+        const auto left = ops == "/" ? CheckedMul<Integer>(p.draw2, p.draw1) : CheckedAdd<Integer>(p.draw2, p.draw1);
+        if (!left)
             return std::nullopt;
-        p.arg1 = *sum;
+        p.arg1 = *left;
         p.arg2 = p.draw1;
         p.answer = p.draw2;
     } else {

@@ -182,9 +182,23 @@ private slots:
         answer->insert(QStringLiteral("\U0001F600\u0007&HFFFFFFFF"));  // as if pasted
         QTest::keyClick(answer, Qt::Key_Return);
         QVERIFY(list->item(graded)->text().endsWith(QStringLiteral("=\U0001F600\u0007&HFFFFFFFF")));
+
         QCOMPARE(list->count(), graded + 1);
         QCOMPARE(Text(w, "lblNWrong"), QStringLiteral(" 2"));
         QCOMPARE(Text(w, "lblScore"), QString::fromStdString(sumbrix::SignedText(w.State().Score)));
+
+        // A megabyte of digits is just a long wrong answer, logged whole.
+        const QString megabyte(1 << 20, u'7');
+        answer->insert(megabyte);
+        QTest::keyClick(answer, Qt::Key_Return);
+        QCOMPARE(list->count(), graded + 2);
+        QVERIFY(list->item(graded + 1)->text().endsWith("=" + megabyte));
+        // It is drawn cut short, so showing the history does not stall.
+        QStyleOptionViewItem option;
+        option.initFrom(list);
+        QVERIFY(list->itemDelegate()->sizeHint(option, list->model()->index(graded + 1, 0)).width() < 20 * list->width());
+        QCOMPARE(Text(w, "txtAnswer"), QString());
+        QCOMPARE(Text(w, "lblNWrong"), QStringLiteral(" 3"));
     }
 
     void quickTypingKeepsOrder()

@@ -62,8 +62,8 @@ QFont ProblemFont(int pixelSize)
 constexpr int kProblemPixels = 16;  // 12 pt at 96 dpi
 constexpr int kScorePixels = 21;    // 15.75 pt at 96 dpi
 
-// The "=" box is narrower than the bold glyph at full size; step the size
-// down until its ink fits rather than cutting it.
+// The "=" box is narrower than the bold glyph at full size; make the glyph
+// smaller until its ink fits rather than cutting it.
 void ShrinkToFit(QLabel *label)
 {
     QFont f = label->font();
@@ -151,6 +151,7 @@ void frmSumbrix::CreateControls()
     List1 = Place(new QListWidget(diagnostics), "List1", TwipsRect(240, 480, 5295, 1620));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setSortingEnabled(false);
+    List1->setItemDelegate(new sumbrix::HistoryDelegate(List1));
 
     // Score sheet
     Frame1 = Place(new QGroupBox(QStringLiteral("Score Sheet"), problem), "Frame1", TwipsRect(3120, 840, 2415, 2775));

@@ -26,6 +26,13 @@ void ClickableImage::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
+void HistoryDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (option->text.size() > kShown)
+        option->text = option->text.left(kShown) + QChar(0x2026);
+}
+
 SharedWidthTabBar::SharedWidthTabBar(int width, int height, QWidget *parent)
     : QTabBar(parent), width_(width), height_(height)
 {

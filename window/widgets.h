@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabBar>
+#include <QStyledItemDelegate>
 #include <QTabWidget>
 #include <vector>
 
@@ -33,6 +34,18 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+// Draws history lines cut to what could ever show, so a pasted megabyte
+// does not stall painting; the item keeps the whole line.
+class HistoryDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    static constexpr int kShown = 512;  // characters, far wider than the list
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
 };
 
 // Tabs that share the whole width of the strip, at a fixed height.
