@@ -436,6 +436,18 @@ private slots:
                        {"lblNWrong", " 999"}, {"lblPctRight", " 100"}, {"lblScore", "-9999"}};
         for (const auto &n : numbers)
             QVERIFY2(fits(Find(w, n.control), QLatin1String(n.widest)), n.control);
+        // A score too long for its box is drawn smaller, not cut: no ink at either edge.
+        auto *score = Find<QLabel>(w, "lblScore");
+        score->setText(QStringLiteral("-1234567"));
+        const QImage shot = score->grab().toImage();
+        const auto inkIn = [&](int x) {
+            for (int y = 0; y < shot.height(); ++y)
+                if (qGray(shot.pixel(x, y)) < 128)
+                    return true;
+            return false;
+        };
+        QVERIFY(!inkIn(0) && !inkIn(shot.width() - 1));
+        QVERIFY(inkIn(shot.width() / 2));
         auto *button = Find<QPushButton>(w, "cmdGotoQuor");
         QVERIFY(QFontMetrics(button->font()).horizontalAdvance(button->text()) < button->width() - 12);
         auto *tabs = Find<QTabWidget>(w, "SSTab1");

@@ -83,10 +83,11 @@ W *Place(W *widget, const char *name, const QRect &geometry)
     return widget;
 }
 
-QLabel *MakeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
-                  Qt::Alignment align = Qt::AlignLeft)
+template <class L = QLabel>
+L *MakeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
+             Qt::Alignment align = Qt::AlignLeft)
 {
-    auto *label = Place(new QLabel(text, parent), name, geometry);
+    auto *label = Place(new L(text, parent), name, geometry);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(align | Qt::AlignTop);
     return label;
@@ -156,7 +157,8 @@ void frmSumbrix::CreateControls()
     // Score sheet
     Frame1 = Place(new QGroupBox(QStringLiteral("Score Sheet"), problem), "Frame1", TwipsRect(3120, 840, 2415, 2775));
     Label5 = MakeLabel(Frame1, "Label5", QStringLiteral("Your score"), TwipsRect(720, 1920, 1095, 255), Qt::AlignHCenter);
-    lblScore = MakeLabel(Frame1, "lblScore", QStringLiteral("S"), TwipsRect(600, 2160, 1215, 495), Qt::AlignHCenter);
+    lblScore = MakeLabel<sumbrix::FittedLabel>(Frame1, "lblScore", QStringLiteral("S"), TwipsRect(600, 2160, 1215, 495),
+                                               Qt::AlignHCenter);
     lblScore->setFont(ProblemFont(kScorePixels));
     auto *rule = Place(new QFrame(Frame1), "Line1", TwipsRect(120, 600, 2160, 15));
     rule->setFrameShape(QFrame::HLine);

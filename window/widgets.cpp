@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
 #include <algorithm>
 
 namespace sumbrix {
@@ -17,6 +19,21 @@ void AnswerBox::keyPressEvent(QKeyEvent *event)
         emit keyPressed(keyAscii);
     // The key is never consumed: the line edit still gets it.
     QLineEdit::keyPressEvent(event);
+}
+
+void FittedLabel::paintEvent(QPaintEvent *event)
+{
+    const QRect box = contentsRect();
+    const int wide = fontMetrics().horizontalAdvance(text());
+    if (wide <= box.width() || font().pixelSize() <= 0) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QFont smaller = font();
+    smaller.setPixelSize(std::max(6, font().pixelSize() * box.width() / wide));
+    QPainter painter(this);
+    painter.setFont(smaller);
+    style()->drawItemText(&painter, box, alignment(), palette(), isEnabled(), text(), foregroundRole());
 }
 
 void ClickableImage::mouseReleaseEvent(QMouseEvent *event)

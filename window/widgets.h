@@ -23,6 +23,17 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 };
 
+// A label whose text, should it outgrow the box, is drawn smaller instead
+// of being cut off (a score of five digits and a sign, say).
+class FittedLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
 // A picture that can be clicked.
 class ClickableImage : public QLabel {
     Q_OBJECT
