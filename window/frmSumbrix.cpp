@@ -185,7 +185,7 @@ void frmSumbrix::CreateControls()
     lblArg1 = MakeLabel(Frame2, "lblArg1", QStringLiteral("Arg1"), TwipsRect(120, 360, 615, 280), Qt::AlignHCenter);
     lblOps = MakeLabel(Frame2, "lblOps", QString(), TwipsRect(780, 360, 255, 255), Qt::AlignHCenter);
     lblArg2 = MakeLabel(Frame2, "lblArg2", QStringLiteral("Arg2"), TwipsRect(1080, 360, 615, 280), Qt::AlignHCenter);
-    Label11 = MakeLabel(Frame2, "Label11", QStringLiteral("="), TwipsRect(1800, 360, 135, 255));
+    Label11 = MakeLabel(Frame2, "Label11", QStringLiteral("="), TwipsRect(1800, 360, 135, 255), Qt::AlignHCenter);
     for (QLabel *l : {lblArg1, lblOps, lblArg2, Label11}) {
         l->setFont(ProblemFont(kProblemPixels));
         // The large glyphs fill these boxes; centre them so none is cut.
@@ -193,7 +193,6 @@ void frmSumbrix::CreateControls()
     }
     for (QLabel *l : {lblArg1, lblOps, lblArg2})
         OnWindowColour(l);
-    Label11->setAlignment(Qt::AlignCenter);
     ShrinkToFit(Label11);
 
     // Setup: operation and range
