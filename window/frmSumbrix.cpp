@@ -25,11 +25,13 @@ using sumbrix::TwipsRect;
 namespace {
 
 // Naming only a family that is installed spares the font database a
-// fallback search for the missing one, which start-up would pay for.
+// fallback search for the missing one, which start-up would pay for. The
+// list is read once; asking for each name would resolve aliases each time.
 QString InstalledFamily(std::initializer_list<QString> families)
 {
+    static const QStringList installed = QFontDatabase::families();
     for (const QString &family : families)
-        if (QFontDatabase::hasFamily(family))
+        if (installed.contains(family, Qt::CaseInsensitive))
             return family;
     return QString();  // the toolkit's default
 }
