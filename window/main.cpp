@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QScreen>
-#include <QStyle>
 #include <cstdio>
 #include <cstdlib>
 
