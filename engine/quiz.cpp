@@ -90,8 +90,7 @@ bool Quiz::RangeTopChanged(int value)
     if (!problem)
         return false;
     s_ = next;
-    surface_.SetText(Control::txtMax, SignedText(s_.RangeMax));
-    Show(*problem);
+    Show(*problem);  // shows the new top in txtMax too
     return true;
 }
 
@@ -184,6 +183,7 @@ bool Quiz::CheckAnswer()
 {
     const int index = surface_.OperationIndex();
     const std::string typed = surface_.Text(Control::txtAnswer);
+    const std::string ops = surface_.Text(Control::lblOps);
     const bool graded = !typed.empty() && index >= 0 && index < static_cast<int>(kOperations.size());
 
     QuizState next = s_;
@@ -225,11 +225,11 @@ bool Quiz::CheckAnswer()
         const Long hundreds = static_cast<Long>(next.NRight) * 100;
         next.PctRight = static_cast<Integer>(std::floor(static_cast<double>(hundreds) / next.NTotal + 0.5));
         line = HistoryLine(clock_.TimeOfDayText(), *attempt, surface_.Text(Control::lblArg1),
-                           surface_.Text(Control::lblOps), surface_.Text(Control::lblArg2),
+                           ops, surface_.Text(Control::lblArg2),
                            right ? std::nullopt : std::optional<std::string>(typed));
     }
 
-    const auto problem = DrawProblem(next, surface_.Text(Control::lblOps));
+    const auto problem = DrawProblem(next, ops);
     if (!problem)
         return false;
 

@@ -88,7 +88,7 @@ private slots:
 
     void everyValueComesUp()
     {
-        FakeSurfaceHolder holder;
+        RealRandomRig holder;
         QSet<int> seen;
         for (int i = 0; i < 2000; ++i) {
             QVERIFY(holder.quiz.NewProblem());
@@ -370,8 +370,8 @@ private slots:
 
     void reseedingNeverRepeats()
     {
-        FakeClockOnly clock;
-        ClockSeededRandom random(clock.clock);
+        test::FakeClock clock;  // frozen: every re-seed sees the same reading
+        ClockSeededRandom random(clock);
         std::vector<float> first;
         random.ReseedFromClock();
         for (int i = 0; i < 8; ++i)
@@ -388,16 +388,13 @@ private slots:
     }
 
 private:
-    struct FakeClockOnly {
-        test::FakeClock clock;
-    };
     // A quiz over 0..6 with a real random source on a frozen clock.
-    struct FakeSurfaceHolder {
+    struct RealRandomRig {
         test::FakeSurface surface;
         test::FakeClock clock;
         ClockSeededRandom random{clock};
         Quiz quiz{surface, clock, random};
-        FakeSurfaceHolder()
+        RealRandomRig()
         {
             quiz.State().RangeMax = 6;
             surface.SetText(Control::lblOps, "+");

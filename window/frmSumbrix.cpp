@@ -162,11 +162,10 @@ void frmSumbrix::CreateControls()
     lblScore = MakeLabel<sumbrix::FittedLabel>(Frame1, "lblScore", QStringLiteral("S"), TwipsRect(600, 2160, 1215, 495),
                                                Qt::AlignHCenter);
     lblScore->setFont(ProblemFont(kScorePixels));
-    auto *rule = Place(new QFrame(Frame1), "Line1", TwipsRect(120, 600, 2160, 15));
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Plain);
-    rule->setLineWidth(1);
-    Line1 = rule;
+    Line1 = Place(new QFrame(Frame1), "Line1", TwipsRect(120, 600, 2160, 15));
+    Line1->setFrameShape(QFrame::HLine);
+    Line1->setFrameShadow(QFrame::Plain);
+    Line1->setLineWidth(1);
     lblNRight = MakeLabel(Frame1, "lblNRight", QStringLiteral("#right"), TwipsRect(240, 720, 495, 255), Qt::AlignHCenter);
     Colour(lblNRight, QColor(0, 0, 255));
     lblNWrong = MakeLabel(Frame1, "lblNWrong", QStringLiteral("#wrong"), TwipsRect(960, 720, 495, 255), Qt::AlignHCenter);

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -51,7 +52,7 @@ private:
     QGroupBox *Frame1 = nullptr;
     QLabel *Label5 = nullptr;
     QLabel *lblScore = nullptr;
-    QWidget *Line1 = nullptr;
+    QFrame *Line1 = nullptr;
     QLabel *lblNRight = nullptr;
     QLabel *lblNWrong = nullptr;
     QLabel *lblPctRight = nullptr;
