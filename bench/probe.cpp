@@ -3,12 +3,14 @@
 // first frame was painted, the resident memory once idle and, if asked,
 // the CPU used over an idle spell.
 //   sumbrix_probe sumbrix|baseline [idle-seconds]
+// A negative idle-seconds ends the process as soon as the frame is painted.
 #include "frmSumbrix.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QTimer>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <fstream>
@@ -65,6 +67,9 @@ private:
     {
         std::printf("painted %lld\n", MonotonicNs());
         std::fflush(stdout);
+        // Counting instructions wants start-up alone, without idling or teardown.
+        if (idleSeconds_ < 0)
+            std::_Exit(0);
         // Let start-up work settle before measuring the idle state.
         QTimer::singleShot(1000, this, [this] {
             std::printf("rss %ld\n", ResidentKiB());
