@@ -2,6 +2,7 @@
 #include "frmSumbrix.h"
 #include "conversions.h"
 #include "twips.h"
+#include "widgets.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -324,6 +325,12 @@ private slots:
         auto *list = Find<QListWidget>(w, "List1");
         QCOMPARE(list->selectionMode(), QAbstractItemView::SingleSelection);
         QVERIFY(!list->isSortingEnabled());
+        // The whole problem line, "=" included, is in one large bold font; the score is larger.
+        const QFont problem = Find(w, "lblArg1")->font();
+        QVERIFY(problem.bold());
+        for (const char *name : {"lblOps", "lblArg2", "Label11", "txtAnswer"})
+            QCOMPARE(Find(w, name)->font(), problem);
+        QVERIFY(Find(w, "lblScore")->font().pixelSize() > problem.pixelSize());
     }
 
     // Each page shows only its own controls, and switching changes nothing.
@@ -423,10 +430,25 @@ private slots:
             // tightBoundingRect may overstate the ink by a pixel.
             return ink.left() >= -1 && ink.right() <= room;
         };
+        // Labels that narrow what outgrows them are judged by what they paint:
+        // ink in the middle and none at either edge.
+        const auto drawnWhole = [](QWidget *c) {
+            const QImage shot = c->grab().toImage();
+            const auto inkIn = [&](int x) {
+                for (int y = 0; y < shot.height(); ++y)
+                    if (qGray(shot.pixel(x, y)) < 128)
+                        return true;
+                return false;
+            };
+            return !inkIn(0) && !inkIn(shot.width() - 1) && inkIn(shot.width() / 2);
+        };
         for (QLabel *label : w.findChildren<QLabel *>()) {
             if (label->wordWrap() || label->text().isEmpty() || label->objectName().startsWith("lbl"))
                 continue;
-            QVERIFY2(fits(label, label->text()), qPrintable(label->objectName()));
+            if (qobject_cast<sumbrix::FittedLabel *>(label))
+                QVERIFY2(drawnWhole(label), qPrintable(label->objectName()));
+            else
+                QVERIFY2(fits(label, label->text()), qPrintable(label->objectName()));
         }
         const struct {
             const char *control;
@@ -436,18 +458,10 @@ private slots:
                        {"lblNWrong", " 999"}, {"lblPctRight", " 100"}, {"lblScore", "-9999"}};
         for (const auto &n : numbers)
             QVERIFY2(fits(Find(w, n.control), QLatin1String(n.widest)), n.control);
-        // A score too long for its box is drawn smaller, not cut: no ink at either edge.
+        // A score too long for its box is drawn narrower, not cut.
         auto *score = Find<QLabel>(w, "lblScore");
         score->setText(QStringLiteral("-1234567"));
-        const QImage shot = score->grab().toImage();
-        const auto inkIn = [&](int x) {
-            for (int y = 0; y < shot.height(); ++y)
-                if (qGray(shot.pixel(x, y)) < 128)
-                    return true;
-            return false;
-        };
-        QVERIFY(!inkIn(0) && !inkIn(shot.width() - 1));
-        QVERIFY(inkIn(shot.width() / 2));
+        QVERIFY(drawnWhole(score));
         auto *button = Find<QPushButton>(w, "cmdGotoQuor");
         QVERIFY(QFontMetrics(button->font()).horizontalAdvance(button->text()) < button->width() - 12);
         auto *tabs = Find<QTabWidget>(w, "SSTab1");

@@ -64,19 +64,6 @@ QFont ProblemFont(int pixelSize)
 constexpr int kProblemPixels = 16;  // 12 pt at 96 dpi
 constexpr int kScorePixels = 21;    // 15.75 pt at 96 dpi
 
-// The "=" box is narrower than the bold glyph at full size; make the glyph
-// smaller until its ink fits rather than cutting it.
-void ShrinkToFit(QLabel *label)
-{
-    QFont f = label->font();
-    const int ink = QFontMetrics(f).tightBoundingRect(label->text()).width();
-    if (ink > label->width()) {
-        // Ink scales with the size; one measurement finds the fitting size.
-        f.setPixelSize(std::max(8, f.pixelSize() * label->width() / ink));
-        label->setFont(f);
-    }
-}
-
 template <class W>
 W *Place(W *widget, const char *name, const QRect &geometry)
 {
@@ -186,7 +173,8 @@ void frmSumbrix::CreateControls()
     lblArg1 = MakeLabel(Frame2, "lblArg1", QStringLiteral("Arg1"), TwipsRect(120, 360, 615, 280), Qt::AlignHCenter);
     lblOps = MakeLabel(Frame2, "lblOps", QString(), TwipsRect(780, 360, 255, 255), Qt::AlignHCenter);
     lblArg2 = MakeLabel(Frame2, "lblArg2", QStringLiteral("Arg2"), TwipsRect(1080, 360, 615, 280), Qt::AlignHCenter);
-    Label11 = MakeLabel(Frame2, "Label11", QStringLiteral("="), TwipsRect(1800, 360, 135, 255), Qt::AlignHCenter);
+    Label11 = MakeLabel<sumbrix::FittedLabel>(Frame2, "Label11", QStringLiteral("="), TwipsRect(1800, 360, 135, 255),
+                                              Qt::AlignHCenter);
     for (QLabel *l : {lblArg1, lblOps, lblArg2, Label11}) {
         l->setFont(ProblemFont(kProblemPixels));
         // The large glyphs fill these boxes; centre them so none is cut.
@@ -194,7 +182,6 @@ void frmSumbrix::CreateControls()
     }
     for (QLabel *l : {lblArg1, lblOps, lblArg2})
         OnWindowColour(l);
-    ShrinkToFit(Label11);
 
     // Setup: operation and range
     Frame3 = Place(new QGroupBox(QStringLiteral("Setup "), problem), "Frame3", TwipsRect(240, 840, 2775, 1455));

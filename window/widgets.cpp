@@ -24,16 +24,28 @@ void AnswerBox::keyPressEvent(QKeyEvent *event)
 void FittedLabel::paintEvent(QPaintEvent *event)
 {
     const QRect box = contentsRect();
-    const int wide = fontMetrics().horizontalAdvance(text());
-    if (wide <= box.width() || font().pixelSize() <= 0) {
+    const QFontMetrics metrics = fontMetrics();
+    if (metrics.horizontalAdvance(text()) <= box.width()) {
         QLabel::paintEvent(event);
         return;
     }
-    QFont smaller = font();
-    smaller.setPixelSize(std::max(6, font().pixelSize() * box.width() / wide));
+    const QRect ink = metrics.tightBoundingRect(text());
+    if (ink.isEmpty()) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    // Narrow the glyphs, keeping their height and the same font: a smaller
+    // size would load a further font just for this. A pixel of room is left
+    // on each side for the antialiased edges.
+    const qreal room = std::max(1, box.width() - 2);
+    const qreal scale = std::min<qreal>(1.0, room / ink.width());
     QPainter painter(this);
-    painter.setFont(smaller);
-    style()->drawItemText(&painter, box, alignment(), palette(), isEnabled(), text(), foregroundRole());
+    painter.translate(box.left() + (box.width() - ink.width() * scale) / 2 - ink.left() * scale, 0);
+    painter.scale(scale, 1.0);
+    const QRect line(0, box.top(), metrics.horizontalAdvance(text()) + 1, box.height());
+    const Qt::Alignment vertical = alignment() & Qt::AlignVertical_Mask;
+    style()->drawItemText(&painter, line, int(vertical | Qt::AlignLeft), palette(), isEnabled(), text(),
+                          foregroundRole());
 }
 
 void ClickableImage::mouseReleaseEvent(QMouseEvent *event)

@@ -23,8 +23,9 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 };
 
-// A label whose text, should it outgrow the box, is drawn smaller instead
-// of being cut off (a score of five digits and a sign, say).
+// A label whose text, should it outgrow the box, is drawn narrower instead
+// of being cut off (a score of five digits and a sign, say, or a bold "="
+// in a box drawn for a thinner one).
 class FittedLabel : public QLabel {
     Q_OBJECT
 public:
