@@ -407,6 +407,43 @@ private slots:
         QVERIFY(!inked(Find(w, "lblNWrong"), 0, 0, 255));
     }
 
+    // The frames are drawn without Fusion's picture, yet look as Fusion's do.
+    void groupFramesLookStock()
+    {
+        if (QApplication::style()->name() != QLatin1String("fusion"))
+            QSKIP("frames are drawn by the desktop's own style");
+        frmSumbrix w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        const auto frameOnly = [](QWidget *box) {
+            QImage image(box->size() * box->devicePixelRatio(), QImage::Format_RGB32);
+            image.setDevicePixelRatio(box->devicePixelRatio());
+            box->render(&image, QPoint(), QRegion(), QWidget::DrawWindowBackground);
+            return image;
+        };
+        for (QGroupBox *ours : w.findChildren<QGroupBox *>()) {
+            QGroupBox stock(ours->title(), ours->parentWidget());
+            stock.setFont(ours->font());
+            stock.setGeometry(ours->geometry());
+            const QImage a = frameOnly(ours), b = frameOnly(&stock);
+            QCOMPARE(a.size(), b.size());
+            int worst = 0, framed = 0;
+            const QRgb ground = b.pixel(b.width() / 2, 2);
+            for (int y = 0; y < a.height(); ++y)
+                for (int x = 0; x < a.width(); ++x) {
+                    const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+                    worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                      std::abs(qBlue(p) - qBlue(q))});
+                    framed = std::max(framed, std::abs(qGray(q) - qGray(ground)));
+                }
+            // Scaled, Fusion resamples its picture and blurs the one-pixel
+            // lines over their neighbours, where ours stay sharp.
+            const int allowed = ours->devicePixelRatio() == 1.0 ? 6 : 16;
+            QVERIFY2(worst <= allowed, qPrintable(ours->objectName() + QString::number(worst)));
+            QVERIFY2(framed > 12, "the stock frame should be visible against the page");
+        }
+    }
+
     // No fixed caption, nor any number the drill can show, is cut off.
     void captionsFit()
     {

@@ -218,6 +218,13 @@ void frmSumbrix::CreateControls()
     Image1->setPixmap(picture);
     Image1->setCursor(Qt::PointingHandCursor);
 
+    if (QApplication::style()->name() == QLatin1String("fusion")) {
+        auto *frames = new sumbrix::GroupFrameStyle(QStringLiteral("fusion"));
+        frames->setParent(this);  // after the pages, so it outlives the boxes it draws
+        for (QGroupBox *frame : {Frame1, Frame2, Frame3})
+            frame->setStyle(frames);
+    }
+
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     Timer1->setInterval(500);

@@ -1,10 +1,12 @@
 #include "widgets.h"
 
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
 #include <algorithm>
+#include <array>
 
 namespace sumbrix {
 
@@ -60,6 +62,49 @@ void HistoryDelegate::initStyleOption(QStyleOptionViewItem *option, const QModel
     QStyledItemDelegate::initStyleOption(option, index);
     if (option->text.size() > kShown)
         option->text = option->text.left(kShown) + QChar(0x2026);
+}
+
+void GroupFrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+                                    const QWidget *widget) const
+{
+    if (element != PE_FrameGroupBox) {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    // Fusion starts the frame below the title, three pixels under the taller
+    // of a radio indicator and a line of text; an untitled box only by three.
+    constexpr int kBelowTitle = 3;
+    const auto *box = qobject_cast<const QGroupBox *>(widget);
+    int top = kBelowTitle;
+    if (!box || box->isCheckable() || !box->title().isEmpty())
+        top += std::max(pixelMetric(PM_ExclusiveIndicatorHeight, option, widget), option->fontMetrics.height());
+    const QRect r = option->rect.adjusted(0, top, 0, 0);
+    if (r.width() < 6 || r.height() < 6)
+        return;
+    // A faint grey outline one pixel in from the top left, its corners cut
+    // and softened; a fainter ring inside it; a barely darker inside.
+    const int left = r.left() + 1, right = r.right(), upper = r.top() + 1, lower = r.bottom();
+    const auto dot = [painter](int x, int y, const QColor &colour) { painter->fillRect(x, y, 1, 1, colour); };
+    const auto line = [painter](int x0, int y0, int x1, int y1, const QColor &colour) {
+        painter->fillRect(QRect(QPoint(x0, y0), QPoint(x1, y1)), colour);
+    };
+    const QColor outline(0x75, 0x75, 0x75, 0x32), nearCorner(0x60, 0x60, 0x60, 0x36), ring(0, 0, 0, 7);
+    line(left + 2, upper + 2, right - 2, lower - 2, QColor(0, 0, 0, 3));
+    line(left + 2, upper + 1, right - 2, upper + 1, ring);
+    line(left + 2, lower - 1, right - 2, lower - 1, ring);
+    line(left + 1, upper + 2, left + 1, lower - 2, ring);
+    line(right - 1, upper + 2, right - 1, lower - 2, ring);
+    line(left + 2, upper, right - 2, upper, outline);
+    line(left + 2, lower, right - 2, lower, outline);
+    line(left, upper + 2, left, lower - 2, outline);
+    line(right, upper + 2, right, lower - 2, outline);
+    for (const auto &[x, y, dx, dy] : {std::array{left, upper, 1, 1}, std::array{right, upper, -1, 1},
+                                       std::array{left, lower, 1, -1}, std::array{right, lower, -1, -1}}) {
+        dot(x, y, QColor(0x20, 0x20, 0x20, 0x0d));
+        dot(x + dx, y, nearCorner);
+        dot(x, y + dy, nearCorner);
+        dot(x + dx, y + dy, QColor(0x5c, 0x5c, 0x5c, 0x1f));
+    }
 }
 
 SharedWidthTabBar::SharedWidthTabBar(int width, int height, QWidget *parent)
