@@ -125,7 +125,13 @@ void frmSumbrix::CreateControls()
     for (int size : {32, 48})
         icon.addPixmap(picture.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
     setWindowIcon(icon);
-    setFont(WindowFont());
+    // The window is the whole program, so its font is the application's
+    // too: text a widget lays out before it takes its own font (a line
+    // edit's does) then needs no second font loaded.
+    const QFont font = WindowFont();
+    if (QApplication::font() != font)
+        QApplication::setFont(font);
+    setFont(font);
     setFixedSize(sumbrix::Px(6225), sumbrix::Px(4605));
 
     SSTab1 = new sumbrix::TabbedDialog(TwipsRect(240, 480, 5775, 3855), sumbrix::Px(295), this);
@@ -164,10 +170,14 @@ void frmSumbrix::CreateControls()
 
     // The problem line: first number, operator, second number, "=", answer
     Frame2 = Place(new QGroupBox(QStringLiteral("Problem du jour "), problem), "Frame2", TwipsRect(240, 2400, 2775, 1215));
-    txtAnswer = Place(new sumbrix::AnswerBox(QStringLiteral("?"), Frame2), "txtAnswer", TwipsRect(2040, 320, 615, 390));
+    // Line edits are made empty and given their text afterwards: one made
+    // with text first lays it out in the application's font, which would
+    // load a font the window never shows.
+    txtAnswer = Place(new sumbrix::AnswerBox(Frame2), "txtAnswer", TwipsRect(2040, 320, 615, 390));
     txtAnswer->setFont(ProblemFont(kProblemPixels));
     txtAnswer->setMaxLength(std::numeric_limits<int>::max());
     txtAnswer->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    txtAnswer->setText(QStringLiteral("?"));
     lblTimer = MakeLabel(Frame2, "lblTimer", QStringLiteral("T"), TwipsRect(1560, 840, 375, 255), Qt::AlignRight);
     Label3 = MakeLabel(Frame2, "Label3", QStringLiteral("Time:"), TwipsRect(1080, 840, 375, 255));
     lblArg1 = MakeLabel(Frame2, "lblArg1", QStringLiteral("Arg1"), TwipsRect(120, 360, 615, 280), Qt::AlignHCenter);
@@ -187,9 +197,9 @@ void frmSumbrix::CreateControls()
     Frame3 = Place(new QGroupBox(QStringLiteral("Setup "), problem), "Frame3", TwipsRect(240, 840, 2775, 1455));
     boxOp = Place(new QComboBox(Frame3), "boxOp", TwipsRect(360, 360, 1935, 315));
     boxOp->setEditable(false);
-    txtMin = Place(new QLineEdit(QStringLiteral("1"), Frame3), "txtMin", TwipsRect(360, 1000, 255, 225));
+    txtMin = Place(new QLineEdit(Frame3), "txtMin", TwipsRect(360, 1000, 255, 225));
     txtMin->setReadOnly(true);  // shown for reference; the operation sets it
-    txtMax = Place(new QLineEdit(QStringLiteral("RangeMax"), Frame3), "txtMax", TwipsRect(840, 960, 375, 285));
+    txtMax = Place(new QLineEdit(Frame3), "txtMax", TwipsRect(840, 960, 375, 285));
     txtMax->setEnabled(false);
     HScroll1 = Place(new QScrollBar(Qt::Horizontal, Frame3), "HScroll1", TwipsRect(1320, 960, 1215, 255));
     HScroll1->setRange(0, 20);
@@ -203,6 +213,8 @@ void frmSumbrix::CreateControls()
     HScroll1->setTracking(false);
     for (QLineEdit *e : {txtMin, txtMax})
         e->setTextMargins(0, 0, 0, 0);
+    txtMin->setText(QStringLiteral("1"));
+    txtMax->setText(QStringLiteral("RangeMax"));
     Label1 = MakeLabel(Frame3, "Label1", QStringLiteral("from"), TwipsRect(320, 720, 375, 255));
     Label2 = MakeLabel(Frame3, "Label2", QStringLiteral("to"), TwipsRect(900, 720, 255, 255));
 
