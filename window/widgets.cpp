@@ -27,11 +27,8 @@ void FittedLabel::paintEvent(QPaintEvent *event)
 {
     const QRect box = contentsRect();
     const QFontMetrics metrics = fontMetrics();
-    if (metrics.horizontalAdvance(text()) <= box.width()) {
-        QLabel::paintEvent(event);
-        return;
-    }
-    const QRect ink = metrics.tightBoundingRect(text());
+    const int advance = metrics.horizontalAdvance(text());
+    const QRect ink = advance > box.width() ? metrics.tightBoundingRect(text()) : QRect();
     if (ink.isEmpty()) {
         QLabel::paintEvent(event);
         return;
@@ -44,7 +41,7 @@ void FittedLabel::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     painter.translate(box.left() + (box.width() - ink.width() * scale) / 2 - ink.left() * scale, 0);
     painter.scale(scale, 1.0);
-    const QRect line(0, box.top(), metrics.horizontalAdvance(text()) + 1, box.height());
+    const QRect line(0, box.top(), advance + 1, box.height());
     const Qt::Alignment vertical = alignment() & Qt::AlignVertical_Mask;
     style()->drawItemText(&painter, line, int(vertical | Qt::AlignLeft), palette(), isEnabled(), text(),
                           foregroundRole());
@@ -84,7 +81,6 @@ void GroupFrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption
     // A faint grey outline one pixel in from the top left, its corners cut
     // and softened; a fainter ring inside it; a barely darker inside.
     const int left = r.left() + 1, right = r.right(), upper = r.top() + 1, lower = r.bottom();
-    const auto dot = [painter](int x, int y, const QColor &colour) { painter->fillRect(x, y, 1, 1, colour); };
     const auto line = [painter](int x0, int y0, int x1, int y1, const QColor &colour) {
         painter->fillRect(QRect(QPoint(x0, y0), QPoint(x1, y1)), colour);
     };
@@ -100,10 +96,10 @@ void GroupFrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption
     line(right, upper + 2, right, lower - 2, outline);
     for (const auto &[x, y, dx, dy] : {std::array{left, upper, 1, 1}, std::array{right, upper, -1, 1},
                                        std::array{left, lower, 1, -1}, std::array{right, lower, -1, -1}}) {
-        dot(x, y, QColor(0x20, 0x20, 0x20, 0x0d));
-        dot(x + dx, y, nearCorner);
-        dot(x, y + dy, nearCorner);
-        dot(x + dx, y + dy, QColor(0x5c, 0x5c, 0x5c, 0x1f));
+        line(x, y, x, y, QColor(0x20, 0x20, 0x20, 0x0d));
+        line(x + dx, y, x + dx, y, nearCorner);
+        line(x, y + dy, x, y + dy, nearCorner);
+        line(x + dx, y + dy, x + dx, y + dy, QColor(0x5c, 0x5c, 0x5c, 0x1f));
     }
 }
 
