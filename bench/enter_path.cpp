@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sumbrix authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Enter path: from the key press to the next problem painted, through
 // the real handlers, against the same key press on a bare line edit.
 #include "frmSumbrix.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sumbrix authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Started by the start-up benchmark: opens either the real window or the
 // baseline (a bare window with one label), then reports on stdout when the
 // first frame was painted, the resident memory once idle and, if asked,

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sumbrix authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and idle benchmark: runs the probe for the real window and for
 // a bare one-label window, alternately, and compares medians.
 //   sumbrix_bench_startup <probe> [runs] [idle-seconds]

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sumbrix authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "conversions.h"
 
 #include <charconv>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sumbrix authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Value conversions and checked arithmetic shared by the quiz engine.
 // Everything here is pure: no clock, no randomness, no I/O.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sumbrix authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quiz engine: state, the controls it talks to, and the drill itself.
 // Plain C++; the window supplies real widgets, clock and randomness, tests
 // supply fakes.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sumbrix authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stand-ins for the window, the clock and the random source, so the
 // engine can be driven and watched exactly.
 #pragma once

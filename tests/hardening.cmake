@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Sumbrix authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the program as a package would (stripped) and runs hardening-check on it.
 file(REMOVE_RECURSE ${STAGE})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${STAGE} --strip

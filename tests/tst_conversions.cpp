@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sumbrix authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pure conversions: number texts, rounding, checked arithmetic, twips.
 #include "conversions.h"
 #include "twips.h"

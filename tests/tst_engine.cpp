@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sumbrix authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drill's rules, driven through a fake window with a fixed clock and
 // scripted draws.
 #include "fakes.h"

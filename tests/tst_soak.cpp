@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sumbrix authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Twenty thousand answers through the real window, with the clock ticking:
 // right, wrong, empty and garbage, at every operation and range.
 #include "conversions.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sumbrix authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one window of the drill. Its slots are thin: they hand each event to
 // the quiz engine, which owns the rules.
 #pragma once

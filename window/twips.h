@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sumbrix authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout is drawn in twips; 15 twips make one pixel at 96 dpi. Qt's
 // high-DPI scaling takes it from logical pixels to the screen.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sumbrix authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Grades arbitrary typed text at arbitrary settings through the engine with
 // a fake window, and checks what one Enter may and may not change.
 #include "conversions.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sumbrix authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text read as a number: never NaN, blanks never matter, and plain
 // decimals agree with the C library's reader.
 #include "conversions.h"
