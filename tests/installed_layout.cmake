@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Sumbrix authors
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs into a scratch prefix and checks that every file a desktop needs is there.
 file(REMOVE_RECURSE ${STAGE})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${STAGE}
@@ -5,18 +7,32 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${STAGE
 if(failed)
     message(FATAL_ERROR "cmake --install failed")
 endif()
-set(id org.sumbrix.Sumbrix)
+set(id org.sumbrix.sumbrix)
 set(expected
     bin/sumbrix
     share/applications/${id}.desktop
     share/metainfo/${id}.metainfo.xml
-    share/icons/hicolor/scalable/apps/${id}.svg)
+    share/icons/hicolor/scalable/apps/${id}.svg
+    share/man/man1/sumbrix.1.gz
+    share/doc/sumbrix/copyright
+    share/doc/sumbrix/changelog.gz)
 foreach(size 16 32 48 64 128 256)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${id}.png)
 endforeach()
 foreach(f IN LISTS expected)
     if(NOT EXISTS ${STAGE}/${f})
         message(FATAL_ERROR "missing after install: ${f}")
+    endif()
+endforeach()
+# Each icon is as large as the folder it stands in says (PNG header: width, height).
+foreach(size 16 32 48 64 128 256)
+    file(READ ${STAGE}/share/icons/hicolor/${size}x${size}/apps/${id}.png header OFFSET 16 LIMIT 8 HEX)
+    string(SUBSTRING "${header}" 0 8 w)
+    string(SUBSTRING "${header}" 8 8 h)
+    math(EXPR w "0x${w}")
+    math(EXPR h "0x${h}")
+    if(NOT w EQUAL size OR NOT h EQUAL size)
+        message(FATAL_ERROR "the ${size}x${size} icon is ${w}x${h}")
     endif()
 endforeach()
 message(STATUS "all ${id} files installed")

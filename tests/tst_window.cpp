@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Sumbrix authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real window on the offscreen platform, driven by key presses.
 #include "frmSumbrix.h"
 #include "conversions.h"
@@ -321,7 +323,8 @@ private slots:
         QVERIFY(Find<QLabel>(w, "Label4")->wordWrap());
         QVERIFY(Find<QLabel>(w, "Label4")->text().contains(QLatin1String("product.  ")));
         QVERIFY(Find<QLabel>(w, "Label16")->text().startsWith(QLatin1String("Version 1.0")));
-        QCOMPARE(Find<QLabel>(w, "Image1")->pixmap().size(), QSize(16, 16));
+        QVERIFY(w.windowIcon().availableSizes().contains(QSize(16, 16)));
+        QVERIFY(w.windowIcon().availableSizes().contains(QSize(32, 32)));
         auto *list = Find<QListWidget>(w, "List1");
         QCOMPARE(list->selectionMode(), QAbstractItemView::SingleSelection);
         QVERIFY(!list->isSortingEnabled());
@@ -331,6 +334,37 @@ private slots:
         for (const char *name : {"lblOps", "lblArg2", "Label11", "txtAnswer"})
             QCOMPARE(Find(w, name)->font(), problem);
         QVERIFY(Find(w, "lblScore")->font().pixelSize() > problem.pixelSize());
+    }
+
+    // The picture keeps its 16-pixel look at scale 1; on denser screens it
+    // is the smooth drawing at the screen's own resolution, not the 16
+    // pixels blown up.
+    void pictureSharpAtEveryScale()
+    {
+        frmSumbrix w;
+        const QPixmap shown = Find<QLabel>(w, "Image1")->pixmap();
+        const qreal ratio = w.devicePixelRatioF();
+        QCOMPARE(shown.deviceIndependentSize(), QSizeF(16, 16));
+        QCOMPARE(shown.size(), QSize(qRound(16 * ratio), qRound(16 * ratio)));
+        const QImage image = shown.toImage().convertToFormat(QImage::Format_ARGB32);
+        int soft = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                soft += qAlpha(image.pixel(x, y)) > 0 && qAlpha(image.pixel(x, y)) < 255;
+        if (ratio == 1.0)
+            QCOMPARE(soft, 0);  // the original's hard pixels
+        else
+            QVERIFY2(soft > 10, qPrintable(QString::number(soft)));
+    }
+
+    void ctrlQCloses()
+    {
+        frmSumbrix w;
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(Find(w, "txtAnswer"), Qt::Key_Q, Qt::ControlModifier);
+        QTRY_VERIFY(!w.isVisible());
     }
 
     // Each page shows only its own controls, and switching changes nothing.

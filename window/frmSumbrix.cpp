@@ -1,6 +1,9 @@
+// SPDX-FileCopyrightText: 2026 The Sumbrix authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmSumbrix.h"
 
 #include "learningtools.h"
+#include "sumbrix-rendered.h"
 #include "sumbrix.xpm"
 #include "openbrowser.h"
 #include "twips.h"
@@ -17,6 +20,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTimer>
 
 using sumbrix::Control;
@@ -118,12 +122,13 @@ void frmSumbrix::CreateControls()
 {
     setObjectName(QStringLiteral("frmSumbrix"));
     setWindowTitle(QStringLiteral("Sumbrix"));
-    // Built from the XPM original: no image decoder, so no plugins to load.
-    // Larger sizes come from the installed icon theme; these cover title bars.
-    const QPixmap picture(sumbrix_xpm);
-    QIcon icon(picture);
-    for (int size : {32, 48})
-        icon.addPixmap(picture.scaled(size, size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    // The 16-pixel original, and the vector drawing's pixels for larger
+    // sizes; both are built in, so no image decoder or plugin is loaded.
+    // Still larger sizes come from the installed icon theme.
+    QIcon icon{QPixmap(sumbrix_xpm)};
+    for (const auto &rendered : sumbrix_icon::rendered)
+        icon.addPixmap(QPixmap::fromImage(
+            QImage(rendered.rgba, rendered.size, rendered.size, QImage::Format_RGBA8888)));
     setWindowIcon(icon);
     // The window is the whole program, so its font is the application's
     // too: text a widget lays out before it takes its own font (a line
@@ -224,10 +229,11 @@ void frmSumbrix::CreateControls()
                        TwipsRect(720, 3240, 4335, 495), Qt::AlignHCenter);
     Label4->setWordWrap(true);
     Label16 = MakeLabel(diagnostics, "Label16",
-                        QStringLiteral("Version 1.0 \u00a9 2026 the Sumbrix authors. Free to copy and share."),
+                        QStringLiteral("Version " SUMBRIX_VERSION " \u00a9 2026 the Sumbrix authors. GNU GPL 3 or later."),
                         TwipsRect(360, 3000, 5055, 255), Qt::AlignHCenter);
     Image1 = Place(new sumbrix::ClickableImage(diagnostics), "Image1", TwipsRect(2760, 2160, 240, 240));
-    Image1->setPixmap(picture);
+    // The 16-pixel look at scale 1, the smooth drawing on denser screens.
+    Image1->setPixmap(icon.pixmap(QSize(16, 16), devicePixelRatioF()));
     Image1->setCursor(Qt::PointingHandCursor);
 
     if (QApplication::style()->name() == QLatin1String("fusion")) {
@@ -300,6 +306,8 @@ void frmSumbrix::WireEvents()
     connect(txtAnswer, &sumbrix::AnswerBox::keyPressed, this, &frmSumbrix::txtAnswer_KeyPress);
     connect(Image1, &sumbrix::ClickableImage::clicked, this, &frmSumbrix::Image1_Click);
     connect(cmdGotoQuor, &QPushButton::clicked, this, &frmSumbrix::cmdGotoQuor_Click);
+    // Ctrl+Q closes, as in every desktop program.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this, &QWidget::close);
 }
 
 void frmSumbrix::Form_Load() { quiz_.Start(); }

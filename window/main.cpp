@@ -1,4 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Sumbrix authors
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmSumbrix.h"
+#include "options.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -32,6 +35,8 @@ void NoDisplay(QtMsgType type, const QMessageLogContext &, const QString &messag
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationVersion(QStringLiteral(SUMBRIX_VERSION));
+    sumbrix::ReadCommandLine(argc, argv);
     // Qt aborts without a display; tell the user plainly instead.
     if (!HasDisplay()) {
         std::fputs("sumbrix: no graphical display found (DISPLAY and WAYLAND_DISPLAY are not set).\n"
@@ -43,7 +48,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
     QApplication::setApplicationName(QStringLiteral("Sumbrix"));
-    QApplication::setDesktopFileName(QStringLiteral("org.sumbrix.Sumbrix"));
+    QApplication::setDesktopFileName(QStringLiteral("org.sumbrix.sumbrix"));
 
     frmSumbrix window;
     // Without a window manager a new window lands at (0, 0); centre it.

@@ -1,0 +1,44 @@
+# SPDX-FileCopyrightText: 2026 The Sumbrix authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs the program with no display at all: --help and --version answer on
+# standard output and exit 0; an unknown option or a stray argument is
+# refused in one line on standard error; Qt's own options pass.
+function(run)
+    execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
+                            ${PROGRAM} ${ARGN}
+                    RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    string(STRIP "${err}" err)
+    set(status ${status} PARENT_SCOPE)
+    set(out "${out}" PARENT_SCOPE)
+    set(err "${err}" PARENT_SCOPE)
+    set(shown "${ARGN}: exit ${status}\n  stdout: ${out}\n  stderr: ${err}" PARENT_SCOPE)
+endfunction()
+
+run(--help)
+if(NOT status EQUAL 0 OR NOT err STREQUAL "" OR NOT out MATCHES "^Usage: [^\n]*sumbrix \\[options\\]")
+    message(FATAL_ERROR "--help should answer on standard output and exit 0\n${shown}")
+endif()
+if(NOT out MATCHES "--version" OR out MATCHES "platformpluginpath")
+    message(FATAL_ERROR "--help should list our options and not Qt's (--help-all does)\n${shown}")
+endif()
+
+set(version_line "^[Ss]umbrix ${VERSION}\n$")
+run(--version)
+if(NOT status EQUAL 0 OR NOT out MATCHES "${version_line}")
+    message(FATAL_ERROR "--version should print the version and exit 0\n${shown}")
+endif()
+
+# Qt's own options are accepted around ours.
+run(-platform offscreen -style Fusion -reverse --version)
+if(NOT status EQUAL 0 OR NOT out MATCHES "${version_line}")
+    message(FATAL_ERROR "Qt's options should pass\n${shown}")
+endif()
+
+foreach(bad --frobnicate -x homework.txt)
+    run(${bad})
+    string(REGEX REPLACE "^-+" "" name ${bad})
+    if(status EQUAL 0 OR NOT err MATCHES "${name}" OR err MATCHES "\n" OR NOT out STREQUAL "")
+        message(FATAL_ERROR "${bad} should be refused in one line that names it\n${shown}")
+    endif()
+endforeach()
+message(STATUS "command line: every answer as expected")

@@ -1,0 +1,55 @@
+// SPDX-FileCopyrightText: 2026 The Sumbrix authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "options.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdio>
+#include <cstdlib>
+
+namespace sumbrix {
+
+namespace {
+
+// Options QGuiApplication and QApplication read for themselves. They are
+// declared here, unseen in --help, only so that they are not refused.
+constexpr const char *kQtOptionsWithValue[] = {
+    "platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon", "qwindowtitle",
+    "session",  "display",            "geometry",      "title",  "name",            "style",       "stylesheet",
+    "qmljsdebugger", "dialogs", "fontengine"};
+constexpr const char *kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
+
+}  // namespace
+
+void ReadCommandLine(int argc, char *argv[])
+{
+    if (argc < 2)
+        return;  // the usual start: nothing to read, nothing to pay for
+    // A core application needs no display, so --help works without one.
+    // It is gone before the window's application is made.
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "sumbrix", "An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed."));
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addHelpOption();
+    parser.addVersionOption();
+    for (const char *name : kQtOptionsWithValue) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char *name : kQtFlags) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    parser.process(app);  // leaves on --help, --version or an unknown option
+    if (!parser.positionalArguments().isEmpty()) {
+        std::fprintf(stderr, "%s: takes no files or other arguments: %s\n", qPrintable(app.applicationName()),
+                     qPrintable(parser.positionalArguments().join(QLatin1Char(' '))));
+        std::exit(EXIT_FAILURE);
+    }
+}
+
+}  // namespace sumbrix
