@@ -70,13 +70,17 @@ void GroupFrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
-    // Fusion starts the frame below the title, three pixels under the taller
-    // of a radio indicator and a line of text; an untitled box only by three.
+    // Qt 6.4's Fusion starts the frame below the title, three pixels under
+    // the taller of a radio indicator and a line of text; an untitled box
+    // only by three. Later Qt hands the frame's own rectangle over.
+    int top = 0;
+#if QT_VERSION < QT_VERSION_CHECK(6, 5, 0)
     constexpr int kBelowTitle = 3;
     const auto *box = qobject_cast<const QGroupBox *>(widget);
-    int top = kBelowTitle;
+    top = kBelowTitle;
     if (!box || box->isCheckable() || !box->title().isEmpty())
         top += std::max(pixelMetric(PM_ExclusiveIndicatorHeight, option, widget), option->fontMetrics.height());
+#endif
     const QRect r = option->rect.adjusted(0, top, 0, 0);
     if (r.width() < 6 || r.height() < 6)
         return;
