@@ -6,6 +6,7 @@
 #include "sumbrix-rendered.h"
 #include "sumbrix.xpm"
 #include "openbrowser.h"
+#include "speech.h"
 #include "twips.h"
 #include "widgets.h"
 
@@ -204,6 +205,9 @@ void frmSumbrix::CreateControls()
     boxOp->setEditable(false);
     txtMin = Place(new QLineEdit(Frame3), "txtMin", TwipsRect(360, 1000, 255, 225));
     txtMin->setReadOnly(true);  // shown for reference; the operation sets it
+    // Out of the Tab order: a read-only box would only have its text
+    // selected and read back as "selected".
+    txtMin->setFocusPolicy(Qt::NoFocus);
     txtMax = Place(new QLineEdit(Frame3), "txtMax", TwipsRect(840, 960, 375, 285));
     txtMax->setEnabled(false);
     HScroll1 = Place(new QScrollBar(Qt::Horizontal, Frame3), "HScroll1", TwipsRect(1320, 960, 1215, 255));
@@ -257,13 +261,16 @@ void frmSumbrix::CreateControls()
     SSTab1->setFocusPolicy(Qt::NoFocus);
     setTabOrder(txtAnswer, strip);
     setTabOrder(strip, HScroll1);
-    setTabOrder(HScroll1, txtMin);
-    setTabOrder(txtMin, boxOp);
+    setTabOrder(HScroll1, boxOp);
     setTabOrder(boxOp, List1);
     setTabOrder(List1, cmdGotoQuor);
     txtAnswer->setFocus();
 
     Describe(SSTab1, QStringLiteral("Pages"), QStringLiteral("Problem and Diagnostics pages"));
+    sumbrix::PlainPageStack(SSTab1);
+    // Frames are read by their titles, without the trailing blank.
+    for (QGroupBox *frame : {Frame1, Frame2, Frame3})
+        frame->setAccessibleName(frame->title().trimmed());
     Describe(boxOp, {}, QStringLiteral("Operation"));
     Describe(txtMin, QStringLiteral("From"), QStringLiteral("Smallest number drawn"));
     Describe(txtMax, QStringLiteral("To"), QStringLiteral("Largest number drawn"));
@@ -310,24 +317,32 @@ void frmSumbrix::WireEvents()
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this, &QWidget::close);
 }
 
-void frmSumbrix::Form_Load() { quiz_.Start(); }
+void frmSumbrix::Form_Load()
+{
+    quiz_.Start();
+    ProblemShown();
+}
 
 void frmSumbrix::boxOp_Click()
 {
     if (!quiz_.OperationChosen())
         Refused();
+    ProblemShown();
+    sumbrix::SayChosenItem(boxOp);
 }
 
 void frmSumbrix::HScroll1_Change(int value)
 {
     if (!quiz_.RangeTopChanged(value))
         Refused();
+    ProblemShown();
 }
 
 void frmSumbrix::HScroll1_Scroll(int value)
 {
     if (!quiz_.RangeTopChanged(value))
         Refused();
+    ProblemShown();
 }
 
 void frmSumbrix::Timer1_Timer() { quiz_.TimerTick(); }
@@ -337,8 +352,27 @@ void frmSumbrix::txtAnswer_KeyPress(int KeyAscii)
     // Let the clock repaint first, but keep further keys queued in order so
     // quickly typed digits are never reordered or lost.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    if (KeyAscii == 13 && !quiz_.CheckAnswer())
+    if (KeyAscii != 13)
+        return;
+    const sumbrix::QuizState before = quiz_.State();
+    if (!quiz_.CheckAnswer()) {
         Refused();
+        return;
+    }
+    const sumbrix::QuizState &after = quiz_.State();
+    const auto verdict = after.NRight > before.NRight   ? sumbrix::Verdict::Right
+                         : after.NWrong > before.NWrong ? sumbrix::Verdict::Wrong
+                                                        : sumbrix::Verdict::None;
+    sumbrix::Say(txtAnswer, sumbrix::SpokenAfterEnter(verdict, ProblemShown()));
+}
+
+// The answer box carries the problem in its name, so a screen reader reads
+// the problem whenever the box takes the focus.
+QString frmSumbrix::ProblemShown()
+{
+    const QString problem = sumbrix::SpokenProblem(lblArg1->text(), lblOps->text(), lblArg2->text());
+    txtAnswer->setAccessibleName(tr("Answer to %1").arg(problem));
+    return problem;
 }
 
 void frmSumbrix::Image1_Click() { OpenBrowser(sumbrix::LearningToolsUrl()); }

@@ -47,6 +47,7 @@ private:
     void CreateControls();
     void WireEvents();
     void Refused();
+    QString ProblemShown();
 
     sumbrix::TabbedDialog *SSTab1 = nullptr;
     QPushButton *cmdGotoQuor = nullptr;

@@ -1,0 +1,274 @@
+#!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Sumbrix authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Plays the drill as a blind child would, with the real Orca screen reader
+listening, and checks what Orca says.
+
+Everything runs privately and headless: a virtual X display, a session
+D-Bus (which starts the accessibility bus), speech-dispatcher with its
+silent "dummy" voice on a null sound device, and Orca with default
+settings in a scratch home. Orca writes each utterance to its debug log
+as a "SPEECH OUTPUT: '...'" line before speaking it; that log is what is
+checked. Nothing here touches a screen reader the user may be running:
+when one runs, the test is skipped.
+
+    tst_orca.py PROGRAM
+"""
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import tty
+
+SKIP = 77
+NUMBER = r"(\d+)"
+WORDS = {"plus": lambda a, b: a + b, "minus": lambda a, b: a - b,
+         "times": lambda a, b: a * b, "divided by": lambda a, b: a // b}
+PROBLEM = NUMBER + r" (plus|minus|times|divided by) " + NUMBER
+UTTERANCE = re.compile(r"SPEECH OUTPUT: '(.*?)'\s*[\[{]")
+failures = []
+
+
+def check(condition, what, heard):
+    status = "ok  " if condition else "FAIL"
+    print(f"{status} {what}\n       heard: {heard}", flush=True)
+    if not condition:
+        failures.append(what)
+
+
+class Session:
+    """The private desktop: X, D-Bus, speech-dispatcher, Orca, the program."""
+
+    def __init__(self, program):
+        self.program = program
+        self.work = tempfile.mkdtemp(prefix="sumbrix-orca.")
+        home = os.path.join(self.work, "home")
+        run = os.path.join(self.work, "run")
+        os.makedirs(home)
+        os.makedirs(run, mode=0o700)
+        # speech-dispatcher's dummy voice needs a working default sound device.
+        with open(os.path.join(home, ".asoundrc"), "w") as f:
+            f.write("pcm.!default { type null }\nctl.!default { type hw card 0 }\n")
+        speechd = os.path.join(self.work, "speechd")
+        os.makedirs(speechd)
+        with open(os.path.join(speechd, "speechd.conf"), "w") as f:
+            f.write(f'LogLevel 3\nLogDir "{self.work}"\nAudioOutputMethod "alsa"\nAddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\n')
+        self.socket = os.path.join(self.work, "speechd.sock")
+        self.log = os.path.join(self.work, "orca.debug")
+        keep = ("PATH", "TMPDIR")
+        self.env = {k: v for k, v in os.environ.items() if k in keep}
+        self.env.update(HOME=home, XDG_RUNTIME_DIR=run, XDG_CONFIG_HOME=os.path.join(home, ".config"),
+                        XDG_CACHE_HOME=os.path.join(home, ".cache"), XDG_DATA_HOME=os.path.join(home, ".local/share"),
+                        LANG="C.UTF-8", LC_ALL="C.UTF-8", SPEECHD_ADDRESS="unix_socket:" + self.socket,
+                        NO_AT_BRIDGE="0")
+        self.group = None
+        self.utterances = []
+        self.lock = threading.Lock()
+
+    def spawn(self, args, name):
+        out = open(os.path.join(self.work, name + ".out"), "w")
+        return subprocess.Popen(args, env=self.env, stdout=out, stderr=subprocess.STDOUT, stdin=subprocess.DEVNULL,
+                                process_group=self.group)
+
+    def start(self):
+        # Xvfb picks a free display and writes its number to a pipe.
+        read, write = os.pipe()
+        xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
+                                env=self.env, pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                process_group=0)
+        self.group = xvfb.pid  # every later process joins its group, so one signal ends them all
+        os.close(write)
+        display = os.read(read, 32).decode().strip()
+        os.close(read)
+        if not display:
+            sys.exit("Xvfb did not start")
+        self.env["DISPLAY"] = ":" + display
+        bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"], env=self.env,
+                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, process_group=self.group)
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
+        self.spawn(["speech-dispatcher", "--run-single", "--timeout", "0", "--config-dir",
+                    os.path.join(self.work, "speechd"), "--communication-method", "unix_socket",
+                    "--socket-path", self.socket], "speechd")
+        for _ in range(100):
+            if os.path.exists(self.socket):
+                break
+            time.sleep(0.05)
+        # Orca's debug file is written line by line only when it is a
+        # terminal; any other file is written in blocks, long after the
+        # fact. So Orca gets a pseudo-terminal, read here as it writes.
+        master, slave = os.openpty()
+        tty.setraw(slave)
+        threading.Thread(target=self.collect, args=(master,), daemon=True).start()
+        self.spawn(["orca", "--user-prefs", os.path.join(self.work, "orca"), "--debug-file", os.ttyname(slave)],
+                   "orca")
+        self.slave = slave  # held open: with no writer left, reading would end
+        self.wait_for(lambda said: any("Screen reader on" in s for s in said), 30, "Orca to start")
+        self.spawn([self.program], "sumbrix")
+        self.window = None
+        deadline = time.time() + 20
+        while time.time() < deadline and not self.window:
+            found = subprocess.run(["xdotool", "search", "--name", "^Sumbrix$"], env=self.env,
+                                   capture_output=True, text=True).stdout.split()
+            self.window = found[0] if found else None
+            time.sleep(0.1)
+        if not self.window:
+            sys.exit("the window did not appear")
+        self.xdotool("windowfocus", self.window)
+
+    def stop(self):
+        if self.group:
+            for sig in (signal.SIGTERM, signal.SIGKILL):
+                try:
+                    os.killpg(self.group, sig)
+                except ProcessLookupError:
+                    break
+                time.sleep(0.3)
+
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *args], env=self.env, check=True)
+
+    def collect(self, master):
+        pending = b""
+        with open(self.log, "wb") as copy:
+            while True:
+                try:
+                    chunk = os.read(master, 65536)
+                except OSError:
+                    break
+                if not chunk:
+                    break
+                copy.write(chunk)
+                copy.flush()
+                pending += chunk
+                *lines, pending = pending.split(b"\n")
+                with self.lock:
+                    self.utterances += [m.group(1) for m in map(UTTERANCE.search,
+                                        (line.decode(errors="replace") for line in lines)) if m]
+
+    def said(self):
+        with self.lock:
+            return list(self.utterances)
+
+    def wait_for(self, done, seconds, what):
+        deadline = time.time() + seconds
+        while time.time() < deadline:
+            if done(self.said()):
+                return
+            time.sleep(0.1)
+        sys.exit(f"timed out waiting for {what}; Orca said: {self.said()[-12:]}")
+
+    def act(self, *keys, until=None, quiet=1.0, typed=None, click=None):
+        """Type text, press keys or click at a point of the window, and
+        return what Orca says about it: until a line matches `until`, and
+        then for `quiet` seconds more. Key echo is left out."""
+        before = len(self.said())
+        if click:
+            self.xdotool("mousemove", "--window", self.window, str(click[0]), str(click[1]), "click", "1")
+        if typed is not None:
+            self.xdotool("type", "--delay", "60", typed)
+        if keys:
+            self.xdotool("key", "--delay", "150", *keys)
+        if until:
+            self.wait_for(lambda said: any(re.search(until, s) for s in said[before:]), 10, until)
+        time.sleep(quiet)
+        return [s for s in self.said()[before:] if not s.endswith(" ")]  # key echo ends in a blank
+
+
+def problem_in(lines, pattern):
+    for line in lines:
+        m = re.search(pattern, line)
+        if m:
+            return m
+    return None
+
+
+def answer(m, offset=0):
+    a, word, b = int(m.group(1)), m.group(2), int(m.group(3))
+    return str(WORDS[word](a, b) + offset)
+
+
+def main():
+    program = os.path.abspath(sys.argv[1])
+    for tool in ("orca", "speech-dispatcher", "Xvfb", "dbus-daemon", "xdotool"):
+        if not shutil.which(tool):
+            sys.exit(f"{tool} is missing (tools/setup installs it)")
+    mine = subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"], capture_output=True).returncode == 0
+    if mine:
+        print("SKIP: a screen reader of this user is running; the test leaves it alone")
+        return SKIP
+    s = Session(program)
+    try:
+        s.start()
+        # 1. At start-up the answer box has the focus: the problem is read.
+        s.wait_for(lambda said: problem_in(said, "Answer to " + PROBLEM), 15, "the first problem")
+        opening = s.said()
+        first = problem_in(opening, "Answer to " + PROBLEM)
+        check(first.group(2) == "plus", "start-up reads an addition problem", opening[-4:])
+
+        # 2. A right answer: "Right." and the next problem.
+        heard = s.act("Return", typed=answer(first), until="^(Right|Wrong)\\. ")
+        m = problem_in(heard, "^Right\\. " + PROBLEM + "$")
+        check(m is not None, "a right answer is called right, then the next problem is read", heard)
+        # A wrong answer: "Wrong." and the next problem.
+        heard = s.act("Return", typed=answer(m, offset=1) if m else "999", until="^(Right|Wrong)\\. ")
+        m = problem_in(heard, "^Wrong\\. " + PROBLEM + "$")
+        check(m is not None, "a wrong answer is called wrong, then the next problem is read", heard)
+        # Enter on an empty box grades nothing: only the new problem.
+        heard = s.act("Return", until="^" + PROBLEM + "$")
+        check(problem_in(heard, "^" + PROBLEM + "$") and not problem_in(heard, "Right|Wrong"),
+              "Enter on an empty box reads only the new problem", heard)
+
+        # 5. The clock ticks twice a second; Orca stays quiet.
+        heard = s.act(quiet=3.0)
+        check(heard == [], "the clock is never read out", heard)
+
+        # 3. To the scroll bar: moving it draws new problems, which are not read there.
+        heard = s.act("Tab", "Tab", "Right", "Right", quiet=1.5)
+        check(not problem_in(heard, PROBLEM), "a problem drawn by the scroll bar is not read while it moves", heard)
+        # 4. The operation list reads each newly chosen operation.
+        s.act("Tab", quiet=1.0)
+        heard = s.act("Up", until="Subtraction")
+        check(any("Subtraction" in h for h in heard), "Up in the operation list reads Subtraction", heard)
+        heard = s.act("Up", until="Multiplication")
+        check(any("Multiplication" in h for h in heard), "Up again reads Multiplication", heard)
+        heard = s.act("d", until="Division")
+        check(any("Division" in h for h in heard), "typing d reads Division", heard)
+        # 1, 3. Back to the answer box by Tab: the division drawn meanwhile is read.
+        heard = s.act("Tab", until="Answer to " + PROBLEM)
+        m = problem_in(heard, "Answer to " + PROBLEM)
+        check(m is not None and m.group(2) == "divided by", "Tab back to the answer box reads the division", heard)
+        if m:
+            heard = s.act("Return", typed=answer(m), until="^(Right|Wrong)\\. ")
+            check(problem_in(heard, "^Right\\. " + PROBLEM + "$") is not None,
+                  "the division read aloud is the one graded", heard)
+        # 1. Back to the answer box by a click, from the tab strip.
+        s.act("shift+Tab", quiet=1.0)
+        heard = s.act(click=(188, 226), until="Answer to " + PROBLEM)
+        check(problem_in(heard, "Answer to " + PROBLEM) is not None, "a click into the answer box reads the problem",
+              heard)
+
+        # 6. Over the whole session: no unnamed container, no "selected"
+        # from the read-only box, no doubled blanks from frame titles.
+        everything = s.said()
+        check(not any("layered pane" in h for h in everything), "no unnamed container is read", everything[:8])
+        check(not any(re.search(r"\bselected\b|unselected", h) for h in everything),
+              "nothing is read as selected or unselected", [h for h in everything if "select" in h])
+        check(not any("  " in h for h in everything), "no caption is read with doubled blanks",
+              [h for h in everything if "  " in h])
+    finally:
+        s.stop()
+    if failures:
+        print(f"{len(failures)} of the checks failed; Orca's log is in {s.work}")
+        return 1
+    shutil.rmtree(s.work, ignore_errors=True)
+    print("Orca said what a blind child needs to hear")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,113 @@
+// SPDX-FileCopyrightText: 2026 The Sumbrix authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "speech.h"
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QStackedWidget>
+#include <QCoreApplication>
+#include <QStringList>
+#include <QWidget>
+
+namespace sumbrix {
+
+namespace {
+
+QString OperationWord(const QString &symbol)
+{
+    if (symbol == QLatin1String("+"))
+        return QCoreApplication::translate("speech", "plus");
+    if (symbol == QLatin1String("-"))
+        return QCoreApplication::translate("speech", "minus");
+    if (symbol == QLatin1String("x"))
+        return QCoreApplication::translate("speech", "times");
+    if (symbol == QLatin1String("/"))
+        return QCoreApplication::translate("speech", "divided by");
+    return QString();
+}
+
+}  // namespace
+
+QString SpokenProblem(const QString &arg1, const QString &symbol, const QString &arg2)
+{
+    const QString word = OperationWord(symbol);
+    if (word.isEmpty())
+        return QStringList{arg1.trimmed(), arg2.trimmed()}.join(QLatin1Char(' ')).trimmed();
+    //: A problem read aloud: %1 and %3 are the numbers, %2 the operation ("plus").
+    return QCoreApplication::translate("speech", "%1 %2 %3").arg(arg1.trimmed(), word, arg2.trimmed());
+}
+
+QString SpokenAfterEnter(Verdict verdict, const QString &problem)
+{
+    switch (verdict) {
+    case Verdict::Right:
+        //: Said after a right answer; %1 is the next problem.
+        return QCoreApplication::translate("speech", "Right. %1").arg(problem);
+    case Verdict::Wrong:
+        //: Said after a wrong answer; %1 is the next problem.
+        return QCoreApplication::translate("speech", "Wrong. %1").arg(problem);
+    case Verdict::None:
+        break;
+    }
+    return problem;
+}
+
+std::unique_ptr<QAccessibleEvent> SentenceEvent(QWidget *focused, const QString &sentence)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    return std::make_unique<QAccessibleAnnouncementEvent>(focused, sentence);
+#else
+    // Qt 6.4 has no announcement. A screen reader echoes text that appears
+    // in the focused text box right after a key press, so the sentence is
+    // reported as such an insertion at the start; the box itself is not
+    // changed, and nothing is shown.
+    return std::make_unique<QAccessibleTextInsertEvent>(focused, 0, sentence);
+#endif
+}
+
+void Say(QWidget *focused, const QString &sentence)
+{
+    if (!focused || sentence.isEmpty() || !QAccessible::isActive())
+        return;
+    QAccessible::updateAccessibility(SentenceEvent(focused, sentence).get());
+}
+
+void SayChosenItem(QComboBox *box)
+{
+    if (!box->hasFocus() || !QAccessible::isActive())
+        return;
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    // Qt 6.4 reports the change only as a new name of the box, which a
+    // screen reader passes over as said already; the chosen item reported
+    // as focused is read. Later Qt reports the change itself.
+    QAccessibleEvent event(box->view(), QAccessible::Focus);
+    event.setChild(box->currentIndex());
+    QAccessible::updateAccessibility(&event);
+#endif
+}
+
+namespace {
+
+QAccessibleInterface *PlainStack(const QString &, QObject *object)
+{
+    if (object && object->property("sumbrixPlainStack").toBool())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Client);
+    return nullptr;
+}
+
+}  // namespace
+
+void PlainPageStack(QWidget *tabs)
+{
+    // A stacked widget is a "layered pane" to a screen reader; here it is
+    // only the place the pages sit in, like any other plain widget.
+    if (auto *stack = tabs->findChild<QStackedWidget *>()) {
+        stack->setProperty("sumbrixPlainStack", true);
+        static const bool installed = (QAccessible::installFactory(PlainStack), true);
+        Q_UNUSED(installed);
+    }
+}
+
+}  // namespace sumbrix

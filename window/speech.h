@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 The Sumbrix authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a screen reader is told, and the one place that tells it.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QAccessibleEvent;
+class QComboBox;
+class QWidget;
+
+namespace sumbrix {
+
+// The problem as a sentence: " 4", "+", " 1" reads "4 plus 1".
+QString SpokenProblem(const QString &arg1, const QString &symbol, const QString &arg2);
+
+enum class Verdict { None, Right, Wrong };
+
+// What follows Enter: the verdict, if the answer was graded, then the next problem.
+QString SpokenAfterEnter(Verdict verdict, const QString &problem);
+
+// Has the screen reader say a sentence now, as if `focused`, the focused
+// text box, had announced it. Does nothing when no assistive technology
+// listens.
+void Say(QWidget *focused, const QString &sentence);
+
+// The event that carries a sentence for Say.
+std::unique_ptr<QAccessibleEvent> SentenceEvent(QWidget *focused, const QString &sentence);
+
+// Has the screen reader read the item just chosen in `box`, when it has
+// the focus: Up, Down or a typed letter change a closed list silently.
+void SayChosenItem(QComboBox *box);
+
+// Reads the page stack of `tabs` as a plain container, so the screen
+// reader does not announce it as an unnamed "layered pane".
+void PlainPageStack(QWidget *tabs);
+
+}  // namespace sumbrix
