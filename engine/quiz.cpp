@@ -55,10 +55,10 @@ void Quiz::Start()
                       Control::lblTimer})
         surface_.SetText(c, "");
     for (const Operation &op : kOperations)
-        surface_.AddOperation(op.item);
+        surface_.AddOperation(surface_.Word(op.item));
     surface_.SetOperationIndex(kAddition);  // draws the first real problem through OperationChosen
     s_.Score = 0;
-    surface_.AddHistory(clock_.TimeOfDayText() + " Begin");
+    surface_.AddHistory(clock_.TimeOfDayText() + " " + surface_.Word("Begin"));
 }
 
 bool Quiz::OperationChosen()

@@ -64,6 +64,9 @@ public:
     virtual void AddOperation(const std::string &item) = 0;  // boxOp.AddItem
     virtual void AddHistory(const std::string &line) = 0;  // List1.AddItem
     virtual void FocusAnswer() = 0;  // txtAnswer.SetFocus
+    // A word of the drill's own (an operation's name, "Begin") as the user
+    // reads it: the window translates it, the engine stays in English.
+    virtual std::string Word(const char *english) const { return english; }
 };
 
 class Clock {

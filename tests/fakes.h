@@ -22,6 +22,7 @@ public:
     std::vector<std::string> items;
     std::vector<std::string> history;
     int focusCalls = 0;
+    std::map<std::string, std::string> words;  // the window's translations
 
     std::string Text(Control c) const override
     {
@@ -49,6 +50,11 @@ public:
     void AddOperation(const std::string &item) override { items.push_back(item); }
     void AddHistory(const std::string &line) override { history.push_back(line); }
     void FocusAnswer() override { ++focusCalls; }
+    std::string Word(const char *english) const override
+    {
+        const auto it = words.find(english);
+        return it == words.end() ? std::string(english) : it->second;
+    }
 };
 
 class FakeClock final : public Clock {

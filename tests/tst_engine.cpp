@@ -31,6 +31,21 @@ class EngineTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The words the user reads come from the window, in its language; the
+    // drill itself goes by position and symbol, so it does not change.
+    void wordsInTheWindowsLanguage()
+    {
+        Rig rig;
+        rig.surface.words = {{"Begin", "Start"}, {"Addition", "Plus"}, {"Division", "Geteilt"}};
+        rig.quiz.Start();
+        QCOMPARE(rig.surface.items, (std::vector<std::string>{"Geteilt", "Multiplication", "Subtraction", "Plus"}));
+        QCOMPARE(rig.surface.history, std::vector<std::string>{"12:00:00 Start"});
+        QCOMPARE(rig[C::lblOps], std::string("+"));
+        rig.Type(std::to_string(rig.quiz.State().Answer));
+        QVERIFY(rig.quiz.CheckAnswer());
+        QCOMPARE(rig.quiz.State().NRight, Integer(1));
+    }
+
     void startUp()
     {
         Rig rig;

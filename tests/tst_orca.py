@@ -176,7 +176,10 @@ class Session:
         if until:
             self.wait_for(lambda said: any(re.search(until, s) for s in said[before:]), 10, until)
         time.sleep(quiet)
-        return [s for s in self.said()[before:] if not s.endswith(" ")]  # key echo ends in a blank
+        # Orca echoes keys and typed characters as well; Orca 43 ends key
+        # echo in a blank, Orca 48 does not.
+        echo = {k.lower().replace("+", " ") for k in keys} | set(typed or "") | {typed, "left shift", "shift"}
+        return [s for s in self.said()[before:] if not s.endswith(" ") and s not in echo]
 
 
 def problem_in(lines, pattern):
@@ -185,6 +188,14 @@ def problem_in(lines, pattern):
         if m:
             return m
     return None
+
+
+def after_enter(heard, verdict):
+    """What follows Enter, said in one sentence or two: the verdict, if any,
+    then the next problem, and nothing else."""
+    said = " ".join(heard)
+    start = "^" + (verdict + "\\. " if verdict else "")
+    return re.search(start + "(?:Answer to )?" + PROBLEM + "\\.?$", said)
 
 
 def answer(m, offset=0):
@@ -210,18 +221,18 @@ def main():
         first = problem_in(opening, "Answer to " + PROBLEM)
         check(first.group(2) == "plus", "start-up reads an addition problem", opening[-4:])
 
-        # 2. A right answer: "Right." and the next problem.
-        heard = s.act("Return", typed=answer(first), until="^(Right|Wrong)\\. ")
-        m = problem_in(heard, "^Right\\. " + PROBLEM + "$")
+        # 2. A right answer: "Right." and the next problem. (Orca 48 reads
+        # the problem as the answer box's new name, after the verdict.)
+        heard = s.act("Return", typed=answer(first), until=PROBLEM)
+        m = after_enter(heard, "Right")
         check(m is not None, "a right answer is called right, then the next problem is read", heard)
         # A wrong answer: "Wrong." and the next problem.
-        heard = s.act("Return", typed=answer(m, offset=1) if m else "999", until="^(Right|Wrong)\\. ")
-        m = problem_in(heard, "^Wrong\\. " + PROBLEM + "$")
+        heard = s.act("Return", typed=answer(m, offset=1) if m else "999", until=PROBLEM)
+        m = after_enter(heard, "Wrong")
         check(m is not None, "a wrong answer is called wrong, then the next problem is read", heard)
         # Enter on an empty box grades nothing: only the new problem.
-        heard = s.act("Return", until="^" + PROBLEM + "$")
-        check(problem_in(heard, "^" + PROBLEM + "$") and not problem_in(heard, "Right|Wrong"),
-              "Enter on an empty box reads only the new problem", heard)
+        heard = s.act("Return", until=PROBLEM)
+        check(after_enter(heard, None) is not None, "Enter on an empty box reads only the new problem", heard)
 
         # 5. The clock ticks twice a second; Orca stays quiet.
         heard = s.act(quiet=3.0)
@@ -243,9 +254,8 @@ def main():
         m = problem_in(heard, "Answer to " + PROBLEM)
         check(m is not None and m.group(2) == "divided by", "Tab back to the answer box reads the division", heard)
         if m:
-            heard = s.act("Return", typed=answer(m), until="^(Right|Wrong)\\. ")
-            check(problem_in(heard, "^Right\\. " + PROBLEM + "$") is not None,
-                  "the division read aloud is the one graded", heard)
+            heard = s.act("Return", typed=answer(m), until=PROBLEM)
+            check(after_enter(heard, "Right") is not None, "the division read aloud is the one graded", heard)
         # 1. Back to the answer box by a click, from the tab strip.
         s.act("shift+Tab", quiet=1.0)
         heard = s.act(click=(188, 226), until="Answer to " + PROBLEM)

@@ -142,12 +142,12 @@ void frmSumbrix::CreateControls()
 
     SSTab1 = new sumbrix::TabbedDialog(TwipsRect(240, 480, 5775, 3855), sumbrix::Px(295), this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    QWidget *problem = SSTab1->addSheet(QStringLiteral("Problem"));
-    QWidget *diagnostics = SSTab1->addSheet(QStringLiteral("Diagnostics"));
+    QWidget *problem = SSTab1->addSheet(tr("Problem"));
+    QWidget *diagnostics = SSTab1->addSheet(tr("Diagnostics"));
     SSTab1->setCurrentIndex(0);
 
     // Diagnostics page
-    cmdGotoQuor = Place(new QPushButton(QStringLiteral("More free learning tools at ") + sumbrix::LearningToolsAddress(),
+    cmdGotoQuor = Place(new QPushButton(tr("More free learning tools at %1").arg(sumbrix::LearningToolsAddress()),
                                         diagnostics),
                         "cmdGotoQuor", TwipsRect(720, 2520, 4335, 375));
     List1 = Place(new QListWidget(diagnostics), "List1", TwipsRect(240, 480, 5295, 1620));
@@ -156,8 +156,8 @@ void frmSumbrix::CreateControls()
     List1->setItemDelegate(new sumbrix::HistoryDelegate(List1));
 
     // Score sheet
-    Frame1 = Place(new QGroupBox(QStringLiteral("Score Sheet"), problem), "Frame1", TwipsRect(3120, 840, 2415, 2775));
-    Label5 = MakeLabel(Frame1, "Label5", QStringLiteral("Your score"), TwipsRect(720, 1920, 1095, 255), Qt::AlignHCenter);
+    Frame1 = Place(new QGroupBox(tr("Score Sheet"), problem), "Frame1", TwipsRect(3120, 840, 2415, 2775));
+    Label5 = MakeLabel(Frame1, "Label5", tr("Your score"), TwipsRect(720, 1920, 1095, 255), Qt::AlignHCenter);
     lblScore = MakeLabel<sumbrix::FittedLabel>(Frame1, "lblScore", QStringLiteral("S"), TwipsRect(600, 2160, 1215, 495),
                                                Qt::AlignHCenter);
     lblScore->setFont(ProblemFont(kScorePixels));
@@ -170,12 +170,14 @@ void frmSumbrix::CreateControls()
     lblNWrong = MakeLabel(Frame1, "lblNWrong", QStringLiteral("#wrong"), TwipsRect(960, 720, 495, 255), Qt::AlignHCenter);
     Colour(lblNWrong, QColor(255, 0, 0));
     lblPctRight = MakeLabel(Frame1, "lblPctRight", QStringLiteral("%right"), TwipsRect(1560, 720, 615, 255), Qt::AlignHCenter);
-    Label6 = MakeLabel(Frame1, "Label6", QStringLiteral("Right"), TwipsRect(240, 360, 495, 255));
-    Label7 = MakeLabel(Frame1, "Label7", QStringLiteral("Wrong"), TwipsRect(960, 360, 495, 255));
+    //: Heading of the count of right answers; the box is 33 pixels wide.
+    Label6 = MakeLabel(Frame1, "Label6", tr("Right"), TwipsRect(240, 360, 495, 255));
+    //: Heading of the count of wrong answers; the box is 33 pixels wide.
+    Label7 = MakeLabel(Frame1, "Label7", tr("Wrong"), TwipsRect(960, 360, 495, 255));
     Label8 = MakeLabel(Frame1, "Label8", QStringLiteral("%"), TwipsRect(1680, 360, 495, 255), Qt::AlignHCenter);
 
     // The problem line: first number, operator, second number, "=", answer
-    Frame2 = Place(new QGroupBox(QStringLiteral("Problem du jour "), problem), "Frame2", TwipsRect(240, 2400, 2775, 1215));
+    Frame2 = Place(new QGroupBox(tr("Problem du jour "), problem), "Frame2", TwipsRect(240, 2400, 2775, 1215));
     // Line edits are made empty and given their text afterwards: one made
     // with text first lays it out in the application's font, which would
     // load a font the window never shows.
@@ -185,7 +187,8 @@ void frmSumbrix::CreateControls()
     txtAnswer->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     txtAnswer->setText(QStringLiteral("?"));
     lblTimer = MakeLabel(Frame2, "lblTimer", QStringLiteral("T"), TwipsRect(1560, 840, 375, 255), Qt::AlignRight);
-    Label3 = MakeLabel(Frame2, "Label3", QStringLiteral("Time:"), TwipsRect(1080, 840, 375, 255));
+    //: Before the seconds spent on the problem; the box is 25 pixels wide.
+    Label3 = MakeLabel(Frame2, "Label3", tr("Time:"), TwipsRect(1080, 840, 375, 255));
     lblArg1 = MakeLabel(Frame2, "lblArg1", QStringLiteral("Arg1"), TwipsRect(120, 360, 615, 280), Qt::AlignHCenter);
     lblOps = MakeLabel(Frame2, "lblOps", QString(), TwipsRect(780, 360, 255, 255), Qt::AlignHCenter);
     lblArg2 = MakeLabel(Frame2, "lblArg2", QStringLiteral("Arg2"), TwipsRect(1080, 360, 615, 280), Qt::AlignHCenter);
@@ -200,7 +203,7 @@ void frmSumbrix::CreateControls()
         OnWindowColour(l);
 
     // Setup: operation and range
-    Frame3 = Place(new QGroupBox(QStringLiteral("Setup "), problem), "Frame3", TwipsRect(240, 840, 2775, 1455));
+    Frame3 = Place(new QGroupBox(tr("Setup "), problem), "Frame3", TwipsRect(240, 840, 2775, 1455));
     boxOp = Place(new QComboBox(Frame3), "boxOp", TwipsRect(360, 360, 1935, 315));
     boxOp->setEditable(false);
     txtMin = Place(new QLineEdit(Frame3), "txtMin", TwipsRect(360, 1000, 255, 225));
@@ -224,16 +227,19 @@ void frmSumbrix::CreateControls()
         e->setTextMargins(0, 0, 0, 0);
     txtMin->setText(QStringLiteral("1"));
     txtMax->setText(QStringLiteral("RangeMax"));
-    Label1 = MakeLabel(Frame3, "Label1", QStringLiteral("from"), TwipsRect(320, 720, 375, 255));
-    Label2 = MakeLabel(Frame3, "Label2", QStringLiteral("to"), TwipsRect(900, 720, 255, 255));
+    //: Above the smallest number drawn; the box is 25 pixels wide.
+    Label1 = MakeLabel(Frame3, "Label1", tr("from"), TwipsRect(320, 720, 375, 255));
+    //: Above the largest number drawn; the box is 17 pixels wide.
+    Label2 = MakeLabel(Frame3, "Label2", tr("to"), TwipsRect(900, 720, 255, 255));
 
     // Diagnostics page, below the history
     Label4 = MakeLabel(diagnostics, "Label4",
-                       QStringLiteral("Sumbrix is a free product.  Share it with anyone who likes numbers."),
+                       tr("Sumbrix is a free product.  Share it with anyone who likes numbers."),
                        TwipsRect(720, 3240, 4335, 495), Qt::AlignHCenter);
     Label4->setWordWrap(true);
     Label16 = MakeLabel(diagnostics, "Label16",
-                        QStringLiteral("Version " SUMBRIX_VERSION " \u00a9 2026 the Sumbrix authors. GNU GPL 3 or later."),
+                        tr("Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.")
+                            .arg(QStringLiteral(SUMBRIX_VERSION)),
                         TwipsRect(360, 3000, 5055, 255), Qt::AlignHCenter);
     Image1 = Place(new sumbrix::ClickableImage(diagnostics), "Image1", TwipsRect(2760, 2160, 240, 240));
     // The 16-pixel look at scale 1, the smooth drawing on denser screens.
@@ -266,27 +272,27 @@ void frmSumbrix::CreateControls()
     setTabOrder(List1, cmdGotoQuor);
     txtAnswer->setFocus();
 
-    Describe(SSTab1, QStringLiteral("Pages"), QStringLiteral("Problem and Diagnostics pages"));
+    Describe(SSTab1, tr("Pages"), tr("Problem and Diagnostics pages"));
     sumbrix::PlainPageStack(SSTab1);
     // Frames are read by their titles, without the trailing blank.
     for (QGroupBox *frame : {Frame1, Frame2, Frame3})
         frame->setAccessibleName(frame->title().trimmed());
-    Describe(boxOp, {}, QStringLiteral("Operation"));
-    Describe(txtMin, QStringLiteral("From"), QStringLiteral("Smallest number drawn"));
-    Describe(txtMax, QStringLiteral("To"), QStringLiteral("Largest number drawn"));
-    Describe(HScroll1, QStringLiteral("Largest number"), QStringLiteral("Sets the largest number drawn"));
-    Describe(lblArg1, {}, QStringLiteral("First number"));
-    Describe(lblOps, {}, QStringLiteral("Operation sign"));
-    Describe(lblArg2, {}, QStringLiteral("Second number"));
-    Describe(txtAnswer, QStringLiteral("Answer"), QStringLiteral("Type the answer, then press Enter"));
-    Describe(lblTimer, {}, QStringLiteral("Seconds on this problem"));
-    Describe(lblNRight, {}, QStringLiteral("Right answers"));
-    Describe(lblNWrong, {}, QStringLiteral("Wrong answers"));
-    Describe(lblPctRight, {}, QStringLiteral("Percent right"));
-    Describe(lblScore, {}, QStringLiteral("Score"));
-    Describe(List1, QStringLiteral("History"), QStringLiteral("Every graded answer with its time"));
-    Describe(cmdGotoQuor, cmdGotoQuor->text(), QStringLiteral("Opens the learning-tools page in the browser"));
-    Describe(Image1, QStringLiteral("Learning tools"), QStringLiteral("Picture that opens the learning-tools page"));
+    Describe(boxOp, {}, tr("Operation"));
+    Describe(txtMin, tr("From"), tr("Smallest number drawn"));
+    Describe(txtMax, tr("To"), tr("Largest number drawn"));
+    Describe(HScroll1, tr("Largest number"), tr("Sets the largest number drawn"));
+    Describe(lblArg1, {}, tr("First number"));
+    Describe(lblOps, {}, tr("Operation sign"));
+    Describe(lblArg2, {}, tr("Second number"));
+    Describe(txtAnswer, tr("Answer"), tr("Type the answer, then press Enter"));
+    Describe(lblTimer, {}, tr("Seconds on this problem"));
+    Describe(lblNRight, {}, tr("Right answers"));
+    Describe(lblNWrong, {}, tr("Wrong answers"));
+    Describe(lblPctRight, {}, tr("Percent right"));
+    Describe(lblScore, {}, tr("Score"));
+    Describe(List1, tr("History"), tr("Every graded answer with its time"));
+    Describe(cmdGotoQuor, cmdGotoQuor->text(), tr("Opens the learning-tools page in the browser"));
+    Describe(Image1, tr("Learning tools"), tr("Picture that opens the learning-tools page"));
 
     surface_.Bind(Control::txtMin, txtMin);
     surface_.Bind(Control::txtMax, txtMax);
@@ -363,17 +369,21 @@ void frmSumbrix::txtAnswer_KeyPress(int KeyAscii)
     const auto verdict = after.NRight > before.NRight   ? sumbrix::Verdict::Right
                          : after.NWrong > before.NWrong ? sumbrix::Verdict::Wrong
                                                         : sumbrix::Verdict::None;
-    sumbrix::Say(txtAnswer, sumbrix::SpokenAfterEnter(verdict, ProblemShown()));
+    const QString problem = SpokenProblem();
+    sumbrix::SayAfterEnter(txtAnswer, verdict, problem, AnswerName(problem));
 }
+
+QString frmSumbrix::SpokenProblem() const
+{
+    return sumbrix::SpokenProblem(lblArg1->text(), lblOps->text(), lblArg2->text());
+}
+
+//: The answer box as a screen reader names it; %1 is the problem in words.
+QString frmSumbrix::AnswerName(const QString &problem) const { return tr("Answer to %1").arg(problem); }
 
 // The answer box carries the problem in its name, so a screen reader reads
 // the problem whenever the box takes the focus.
-QString frmSumbrix::ProblemShown()
-{
-    const QString problem = sumbrix::SpokenProblem(lblArg1->text(), lblOps->text(), lblArg2->text());
-    txtAnswer->setAccessibleName(tr("Answer to %1").arg(problem));
-    return problem;
-}
+void frmSumbrix::ProblemShown() { txtAnswer->setAccessibleName(AnswerName(SpokenProblem())); }
 
 void frmSumbrix::Image1_Click() { OpenBrowser(sumbrix::LearningToolsUrl()); }
 

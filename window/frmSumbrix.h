@@ -47,7 +47,9 @@ private:
     void CreateControls();
     void WireEvents();
     void Refused();
-    QString ProblemShown();
+    void ProblemShown();
+    QString SpokenProblem() const;
+    QString AnswerName(const QString &problem) const;
 
     sumbrix::TabbedDialog *SSTab1 = nullptr;
     QPushButton *cmdGotoQuor = nullptr;

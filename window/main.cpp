@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Sumbrix authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmSumbrix.h"
+#include "language.h"
 #include "options.h"
 
 #include <QApplication>
@@ -47,6 +48,7 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(NoDisplay);
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
+    sumbrix::UseLanguage();  // before the first widget, which takes its texts as it is made
     QApplication::setApplicationName(QStringLiteral("Sumbrix"));
     QApplication::setDesktopFileName(QStringLiteral("org.sumbrix.sumbrix"));
 

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "options.h"
 
+#include "language.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
@@ -28,6 +30,7 @@ void ReadCommandLine(int argc, char *argv[])
     // A core application needs no display, so --help works without one.
     // It is gone before the window's application is made.
     QCoreApplication app(argc, argv);
+    UseLanguage();  // --help in the user's language, Qt's own lines too
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(
         "sumbrix", "An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed."));

@@ -39,6 +39,25 @@ QString SpokenProblem(const QString &arg1, const QString &symbol, const QString 
     return QCoreApplication::translate("speech", "%1 %2 %3").arg(arg1.trimmed(), word, arg2.trimmed());
 }
 
+namespace {
+
+[[maybe_unused]] QString VerdictWord(Verdict verdict)  // used where Qt reports new names
+{
+    switch (verdict) {
+    case Verdict::Right:
+        //: Said after a right answer, when the next problem is read on its own.
+        return QCoreApplication::translate("speech", "Right.");
+    case Verdict::Wrong:
+        //: Said after a wrong answer, when the next problem is read on its own.
+        return QCoreApplication::translate("speech", "Wrong.");
+    case Verdict::None:
+        break;
+    }
+    return QString();
+}
+
+}  // namespace
+
 QString SpokenAfterEnter(Verdict verdict, const QString &problem)
 {
     switch (verdict) {
@@ -65,6 +84,22 @@ std::unique_ptr<QAccessibleEvent> SentenceEvent(QWidget *focused, const QString 
     // changed, and nothing is shown.
     return std::make_unique<QAccessibleTextInsertEvent>(focused, 0, sentence);
 #endif
+}
+
+void SayAfterEnter(QWidget *answer, Verdict verdict, const QString &problem, const QString &name)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Qt 6.8 reports a new name, and a screen reader reads the focused
+    // box's new name by itself: say only the verdict before it.
+    if (answer->accessibleName() != name) {
+        Say(answer, VerdictWord(verdict));
+        answer->setAccessibleName(name);
+        return;
+    }
+#endif
+    // Qt 6.4's report of a new name cannot be read; the sentence says it all.
+    answer->setAccessibleName(name);
+    Say(answer, SpokenAfterEnter(verdict, problem));
 }
 
 void Say(QWidget *focused, const QString &sentence)

@@ -20,6 +20,11 @@ enum class Verdict { None, Right, Wrong };
 // What follows Enter: the verdict, if the answer was graded, then the next problem.
 QString SpokenAfterEnter(Verdict verdict, const QString &problem);
 
+// After Enter: gives the focused answer box its new name, `name`, which
+// holds `problem`, and has the screen reader say the verdict and the new
+// problem, each once.
+void SayAfterEnter(QWidget *answer, Verdict verdict, const QString &problem, const QString &name);
+
 // Has the screen reader say a sentence now, as if `focused`, the focused
 // text box, had announced it. Does nothing when no assistive technology
 // listens.

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QSignalBlocker>
 
@@ -52,6 +53,21 @@ void WidgetSurface::AddHistory(const std::string &line)
     // No scrolling along: following each new line re-lays the whole list,
     // which grows costly over a long session.
     list1_->addItem(QString::fromStdString(line));
+}
+
+// The engine's own words, listed here for lupdate; Word() looks them up.
+[[maybe_unused]] constexpr const char *kEngineWords[] = {
+    QT_TRANSLATE_NOOP("sumbrix::Quiz", "Division"),
+    QT_TRANSLATE_NOOP("sumbrix::Quiz", "Multiplication"),
+    QT_TRANSLATE_NOOP("sumbrix::Quiz", "Subtraction"),
+    QT_TRANSLATE_NOOP("sumbrix::Quiz", "Addition"),
+    //: The first line of the history, after the time the drill began.
+    QT_TRANSLATE_NOOP("sumbrix::Quiz", "Begin"),
+};
+
+std::string WidgetSurface::Word(const char *english) const
+{
+    return QCoreApplication::translate("sumbrix::Quiz", english).toStdString();
 }
 
 void WidgetSurface::FocusAnswer()

@@ -32,6 +32,7 @@ public:
     void AddOperation(const std::string &item) override;
     void AddHistory(const std::string &line) override;
     void FocusAnswer() override;
+    std::string Word(const char *english) const override;
 
 private:
     std::array<QWidget *, 11> texts_{};

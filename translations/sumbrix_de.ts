@@ -1,0 +1,244 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>frmSumbrix</name>
+    <message>
+        <source>Problem</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>More free learning tools at %1</source>
+        <translation>Mehr Lernspiele auf %1</translation>
+    </message>
+    <message>
+        <source>Score Sheet</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Your score</source>
+        <translation>Deine Punkte</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <extracomment>Heading of the count of right answers; the box is 33 pixels wide.</extracomment>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <extracomment>Heading of the count of wrong answers; the box is 33 pixels wide.</extracomment>
+        <translation>Falsch</translation>
+    </message>
+    <message>
+        <source>Problem du jour </source>
+        <translation>Deine Aufgabe </translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
+        <translation>Zeit:</translation>
+    </message>
+    <message>
+        <source>Setup </source>
+        <translation>Auswahl </translation>
+    </message>
+    <message>
+        <source>from</source>
+        <extracomment>Above the smallest number drawn; the box is 25 pixels wide.</extracomment>
+        <translation>von</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <extracomment>Above the largest number drawn; the box is 17 pixels wide.</extracomment>
+        <translation>bis</translation>
+    </message>
+    <message>
+        <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
+        <translation>Sumbrix ist kostenlos.  Teile es mit allen, die Zahlen mögen.</translation>
+    </message>
+    <message>
+        <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
+        <translation>Version %1 © 2026 die Sumbrix-Autoren. GNU GPL 3 oder neuer.</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Problem and Diagnostics pages</source>
+        <translation>Seiten Aufgabe und Verlauf</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Rechenart</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>Smallest number drawn</source>
+        <translation>Kleinste Zahl</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Largest number drawn</source>
+        <translation>Größte Zahl</translation>
+    </message>
+    <message>
+        <source>Largest number</source>
+        <translation>Größte Zahl</translation>
+    </message>
+    <message>
+        <source>Sets the largest number drawn</source>
+        <translation>Stellt die größte Zahl ein</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>Erste Zahl</translation>
+    </message>
+    <message>
+        <source>Operation sign</source>
+        <translation>Rechenzeichen</translation>
+    </message>
+    <message>
+        <source>Second number</source>
+        <translation>Zweite Zahl</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Type the answer, then press Enter</source>
+        <translation>Schreib die Antwort und drück Enter</translation>
+    </message>
+    <message>
+        <source>Seconds on this problem</source>
+        <translation>Sekunden für diese Aufgabe</translation>
+    </message>
+    <message>
+        <source>Right answers</source>
+        <translation>Richtige Antworten</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>Falsche Antworten</translation>
+    </message>
+    <message>
+        <source>Percent right</source>
+        <translation>Prozent richtig</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Every graded answer with its time</source>
+        <translation>Jede Antwort mit ihrer Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Opens the learning-tools page in the browser</source>
+        <translation>Öffnet die Seite mit Lernspielen im Browser</translation>
+    </message>
+    <message>
+        <source>Learning tools</source>
+        <translation>Lernspiele</translation>
+    </message>
+    <message>
+        <source>Picture that opens the learning-tools page</source>
+        <translation>Bild, das die Seite mit Lernspielen öffnet</translation>
+    </message>
+    <message>
+        <source>Answer to %1</source>
+        <extracomment>The answer box as a screen reader names it; %1 is the problem in words.</extracomment>
+        <translation>Antwort auf %1</translation>
+    </message>
+</context>
+<context>
+    <name>speech</name>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>mal</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>geteilt durch</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>A problem read aloud: %1 and %3 are the numbers, %2 the operation (&quot;plus&quot;).</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>Right. %1</source>
+        <extracomment>Said after a right answer; %1 is the next problem.</extracomment>
+        <translation>Richtig. %1</translation>
+    </message>
+    <message>
+        <source>Wrong. %1</source>
+        <extracomment>Said after a wrong answer; %1 is the next problem.</extracomment>
+        <translation>Falsch. %1</translation>
+    </message>
+    <message>
+        <source>Right.</source>
+        <extracomment>Said after a right answer, when the next problem is read on its own.</extracomment>
+        <translation>Richtig.</translation>
+    </message>
+    <message>
+        <source>Wrong.</source>
+        <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
+        <translation>Falsch.</translation>
+    </message>
+</context>
+<context>
+    <name>sumbrix</name>
+    <message>
+        <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
+        <translation>Rechentraining für Kinder: eine Aufgabe nach der anderen, bewertet, sobald Enter gedrückt wird.</translation>
+    </message>
+</context>
+<context>
+    <name>sumbrix::Quiz</name>
+    <message>
+        <source>Division</source>
+        <translation>Geteilt</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Mal</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Minus</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <extracomment>The first line of the history, after the time the drill began.</extracomment>
+        <translation>Start</translation>
+    </message>
+</context>
+</TS>

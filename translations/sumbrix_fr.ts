@@ -1,0 +1,244 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name>frmSumbrix</name>
+    <message>
+        <source>Problem</source>
+        <translation>Problème</translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>More free learning tools at %1</source>
+        <translation>Plus de jeux sur %1</translation>
+    </message>
+    <message>
+        <source>Score Sheet</source>
+        <translation>Tes points</translation>
+    </message>
+    <message>
+        <source>Your score</source>
+        <translation>Ton score</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <extracomment>Heading of the count of right answers; the box is 33 pixels wide.</extracomment>
+        <translation>Juste</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <extracomment>Heading of the count of wrong answers; the box is 33 pixels wide.</extracomment>
+        <translation>Faux</translation>
+    </message>
+    <message>
+        <source>Problem du jour </source>
+        <translation>Problème du jour </translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
+        <translation>Sec.:</translation>
+    </message>
+    <message>
+        <source>Setup </source>
+        <translation>Réglages </translation>
+    </message>
+    <message>
+        <source>from</source>
+        <extracomment>Above the smallest number drawn; the box is 25 pixels wide.</extracomment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <extracomment>Above the largest number drawn; the box is 17 pixels wide.</extracomment>
+        <translation>à</translation>
+    </message>
+    <message>
+        <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
+        <translation>Sumbrix est gratuit.  Partage-le avec tous ceux qui aiment les nombres.</translation>
+    </message>
+    <message>
+        <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
+        <translation>Version %1 © 2026 les auteurs de Sumbrix. GNU GPL 3 ou plus.</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pages</translation>
+    </message>
+    <message>
+        <source>Problem and Diagnostics pages</source>
+        <translation>Pages Problème et Historique</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Opération</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>Smallest number drawn</source>
+        <translation>Le plus petit nombre</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>À</translation>
+    </message>
+    <message>
+        <source>Largest number drawn</source>
+        <translation>Le plus grand nombre</translation>
+    </message>
+    <message>
+        <source>Largest number</source>
+        <translation>Plus grand nombre</translation>
+    </message>
+    <message>
+        <source>Sets the largest number drawn</source>
+        <translation>Choisit le plus grand nombre</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>Premier nombre</translation>
+    </message>
+    <message>
+        <source>Operation sign</source>
+        <translation>Signe de l&apos;opération</translation>
+    </message>
+    <message>
+        <source>Second number</source>
+        <translation>Second nombre</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Réponse</translation>
+    </message>
+    <message>
+        <source>Type the answer, then press Enter</source>
+        <translation>Écris la réponse, puis appuie sur Entrée</translation>
+    </message>
+    <message>
+        <source>Seconds on this problem</source>
+        <translation>Secondes sur ce problème</translation>
+    </message>
+    <message>
+        <source>Right answers</source>
+        <translation>Réponses justes</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>Réponses fausses</translation>
+    </message>
+    <message>
+        <source>Percent right</source>
+        <translation>Pourcentage de réponses justes</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Every graded answer with its time</source>
+        <translation>Chaque réponse avec son heure</translation>
+    </message>
+    <message>
+        <source>Opens the learning-tools page in the browser</source>
+        <translation>Ouvre la page des jeux dans le navigateur</translation>
+    </message>
+    <message>
+        <source>Learning tools</source>
+        <translation>Jeux pour apprendre</translation>
+    </message>
+    <message>
+        <source>Picture that opens the learning-tools page</source>
+        <translation>Image qui ouvre la page des jeux</translation>
+    </message>
+    <message>
+        <source>Answer to %1</source>
+        <extracomment>The answer box as a screen reader names it; %1 is the problem in words.</extracomment>
+        <translation>Réponse à %1</translation>
+    </message>
+</context>
+<context>
+    <name>speech</name>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>moins</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>fois</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>divisé par</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>A problem read aloud: %1 and %3 are the numbers, %2 the operation (&quot;plus&quot;).</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>Right. %1</source>
+        <extracomment>Said after a right answer; %1 is the next problem.</extracomment>
+        <translation>Juste. %1</translation>
+    </message>
+    <message>
+        <source>Wrong. %1</source>
+        <extracomment>Said after a wrong answer; %1 is the next problem.</extracomment>
+        <translation>Faux. %1</translation>
+    </message>
+    <message>
+        <source>Right.</source>
+        <extracomment>Said after a right answer, when the next problem is read on its own.</extracomment>
+        <translation>Juste.</translation>
+    </message>
+    <message>
+        <source>Wrong.</source>
+        <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
+        <translation>Faux.</translation>
+    </message>
+</context>
+<context>
+    <name>sumbrix</name>
+    <message>
+        <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
+        <translation>Entraînement au calcul pour les enfants : un problème à la fois, corrigé dès qu&apos;on appuie sur Entrée.</translation>
+    </message>
+</context>
+<context>
+    <name>sumbrix::Quiz</name>
+    <message>
+        <source>Division</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplication</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Soustraction</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <extracomment>The first line of the history, after the time the drill began.</extracomment>
+        <translation>Début</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,244 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name>frmSumbrix</name>
+    <message>
+        <source>Problem</source>
+        <translation>Problema</translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <translation>Cronologia</translation>
+    </message>
+    <message>
+        <source>More free learning tools at %1</source>
+        <translation>Altri giochi su %1</translation>
+    </message>
+    <message>
+        <source>Score Sheet</source>
+        <translation>Punteggio</translation>
+    </message>
+    <message>
+        <source>Your score</source>
+        <translation>I tuoi punti</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <extracomment>Heading of the count of right answers; the box is 33 pixels wide.</extracomment>
+        <translation>Giuste</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <extracomment>Heading of the count of wrong answers; the box is 33 pixels wide.</extracomment>
+        <translation>Errate</translation>
+    </message>
+    <message>
+        <source>Problem du jour </source>
+        <translation>Il tuo problema </translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
+        <translation>Sec.:</translation>
+    </message>
+    <message>
+        <source>Setup </source>
+        <translation>Impostazioni </translation>
+    </message>
+    <message>
+        <source>from</source>
+        <extracomment>Above the smallest number drawn; the box is 25 pixels wide.</extracomment>
+        <translation>da</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <extracomment>Above the largest number drawn; the box is 17 pixels wide.</extracomment>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
+        <translation>Sumbrix è gratuito.  Condividilo con chi ama i numeri.</translation>
+    </message>
+    <message>
+        <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
+        <translation>Versione %1 © 2026 gli autori di Sumbrix. GNU GPL 3 o successiva.</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Pagine</translation>
+    </message>
+    <message>
+        <source>Problem and Diagnostics pages</source>
+        <translation>Pagine Problema e Cronologia</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operazione</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Da</translation>
+    </message>
+    <message>
+        <source>Smallest number drawn</source>
+        <translation>Il numero più piccolo</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Largest number drawn</source>
+        <translation>Il numero più grande</translation>
+    </message>
+    <message>
+        <source>Largest number</source>
+        <translation>Numero più grande</translation>
+    </message>
+    <message>
+        <source>Sets the largest number drawn</source>
+        <translation>Sceglie il numero più grande</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>Primo numero</translation>
+    </message>
+    <message>
+        <source>Operation sign</source>
+        <translation>Segno dell&apos;operazione</translation>
+    </message>
+    <message>
+        <source>Second number</source>
+        <translation>Secondo numero</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Risposta</translation>
+    </message>
+    <message>
+        <source>Type the answer, then press Enter</source>
+        <translation>Scrivi la risposta e premi Invio</translation>
+    </message>
+    <message>
+        <source>Seconds on this problem</source>
+        <translation>Secondi su questo problema</translation>
+    </message>
+    <message>
+        <source>Right answers</source>
+        <translation>Risposte giuste</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>Risposte sbagliate</translation>
+    </message>
+    <message>
+        <source>Percent right</source>
+        <translation>Percentuale giuste</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Punti</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Cronologia</translation>
+    </message>
+    <message>
+        <source>Every graded answer with its time</source>
+        <translation>Ogni risposta con la sua ora</translation>
+    </message>
+    <message>
+        <source>Opens the learning-tools page in the browser</source>
+        <translation>Apre la pagina dei giochi nel browser</translation>
+    </message>
+    <message>
+        <source>Learning tools</source>
+        <translation>Giochi per imparare</translation>
+    </message>
+    <message>
+        <source>Picture that opens the learning-tools page</source>
+        <translation>Immagine che apre la pagina dei giochi</translation>
+    </message>
+    <message>
+        <source>Answer to %1</source>
+        <extracomment>The answer box as a screen reader names it; %1 is the problem in words.</extracomment>
+        <translation>Risposta a %1</translation>
+    </message>
+</context>
+<context>
+    <name>speech</name>
+    <message>
+        <source>plus</source>
+        <translation>più</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>meno</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>per</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>diviso</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>A problem read aloud: %1 and %3 are the numbers, %2 the operation (&quot;plus&quot;).</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>Right. %1</source>
+        <extracomment>Said after a right answer; %1 is the next problem.</extracomment>
+        <translation>Giusto. %1</translation>
+    </message>
+    <message>
+        <source>Wrong. %1</source>
+        <extracomment>Said after a wrong answer; %1 is the next problem.</extracomment>
+        <translation>Sbagliato. %1</translation>
+    </message>
+    <message>
+        <source>Right.</source>
+        <extracomment>Said after a right answer, when the next problem is read on its own.</extracomment>
+        <translation>Giusto.</translation>
+    </message>
+    <message>
+        <source>Wrong.</source>
+        <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
+        <translation>Sbagliato.</translation>
+    </message>
+</context>
+<context>
+    <name>sumbrix</name>
+    <message>
+        <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
+        <translation>Esercizi di calcolo per bambini: un problema alla volta, corretto appena si preme Invio.</translation>
+    </message>
+</context>
+<context>
+    <name>sumbrix::Quiz</name>
+    <message>
+        <source>Division</source>
+        <translation>Divisione</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Moltiplicazione</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Sottrazione</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addizione</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <extracomment>The first line of the history, after the time the drill began.</extracomment>
+        <translation>Inizio</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,244 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nb" sourcelanguage="en">
+<context>
+    <name>frmSumbrix</name>
+    <message>
+        <source>Problem</source>
+        <translation>Oppgave</translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <translation>Historikk</translation>
+    </message>
+    <message>
+        <source>More free learning tools at %1</source>
+        <translation>Mer å lære på %1</translation>
+    </message>
+    <message>
+        <source>Score Sheet</source>
+        <translation>Poeng</translation>
+    </message>
+    <message>
+        <source>Your score</source>
+        <translation>Dine poeng</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <extracomment>Heading of the count of right answers; the box is 33 pixels wide.</extracomment>
+        <translation>Riktig</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <extracomment>Heading of the count of wrong answers; the box is 33 pixels wide.</extracomment>
+        <translation>Feil</translation>
+    </message>
+    <message>
+        <source>Problem du jour </source>
+        <translation>Oppgaven din </translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
+        <translation>Tid:</translation>
+    </message>
+    <message>
+        <source>Setup </source>
+        <translation>Innstillinger </translation>
+    </message>
+    <message>
+        <source>from</source>
+        <extracomment>Above the smallest number drawn; the box is 25 pixels wide.</extracomment>
+        <translation>fra</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <extracomment>Above the largest number drawn; the box is 17 pixels wide.</extracomment>
+        <translation>til</translation>
+    </message>
+    <message>
+        <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
+        <translation>Sumbrix er gratis.  Del det med alle som liker tall.</translation>
+    </message>
+    <message>
+        <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
+        <translation>Versjon %1 © 2026 Sumbrix-forfatterne. GNU GPL 3 eller nyere.</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Sider</translation>
+    </message>
+    <message>
+        <source>Problem and Diagnostics pages</source>
+        <translation>Sidene Oppgave og Historikk</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Regneart</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Fra</translation>
+    </message>
+    <message>
+        <source>Smallest number drawn</source>
+        <translation>Minste tall</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Til</translation>
+    </message>
+    <message>
+        <source>Largest number drawn</source>
+        <translation>Største tall</translation>
+    </message>
+    <message>
+        <source>Largest number</source>
+        <translation>Største tall</translation>
+    </message>
+    <message>
+        <source>Sets the largest number drawn</source>
+        <translation>Velger største tall</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>Første tall</translation>
+    </message>
+    <message>
+        <source>Operation sign</source>
+        <translation>Regnetegn</translation>
+    </message>
+    <message>
+        <source>Second number</source>
+        <translation>Andre tall</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Svar</translation>
+    </message>
+    <message>
+        <source>Type the answer, then press Enter</source>
+        <translation>Skriv svaret og trykk Enter</translation>
+    </message>
+    <message>
+        <source>Seconds on this problem</source>
+        <translation>Sekunder på denne oppgaven</translation>
+    </message>
+    <message>
+        <source>Right answers</source>
+        <translation>Riktige svar</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>Feil svar</translation>
+    </message>
+    <message>
+        <source>Percent right</source>
+        <translation>Prosent riktig</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Poeng</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historikk</translation>
+    </message>
+    <message>
+        <source>Every graded answer with its time</source>
+        <translation>Hvert svar med klokkeslett</translation>
+    </message>
+    <message>
+        <source>Opens the learning-tools page in the browser</source>
+        <translation>Åpner siden med læringsspill i nettleseren</translation>
+    </message>
+    <message>
+        <source>Learning tools</source>
+        <translation>Læringsspill</translation>
+    </message>
+    <message>
+        <source>Picture that opens the learning-tools page</source>
+        <translation>Bilde som åpner siden med læringsspill</translation>
+    </message>
+    <message>
+        <source>Answer to %1</source>
+        <extracomment>The answer box as a screen reader names it; %1 is the problem in words.</extracomment>
+        <translation>Svar på %1</translation>
+    </message>
+</context>
+<context>
+    <name>speech</name>
+    <message>
+        <source>plus</source>
+        <translation>pluss</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>ganger</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>delt på</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>A problem read aloud: %1 and %3 are the numbers, %2 the operation (&quot;plus&quot;).</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>Right. %1</source>
+        <extracomment>Said after a right answer; %1 is the next problem.</extracomment>
+        <translation>Riktig. %1</translation>
+    </message>
+    <message>
+        <source>Wrong. %1</source>
+        <extracomment>Said after a wrong answer; %1 is the next problem.</extracomment>
+        <translation>Feil. %1</translation>
+    </message>
+    <message>
+        <source>Right.</source>
+        <extracomment>Said after a right answer, when the next problem is read on its own.</extracomment>
+        <translation>Riktig.</translation>
+    </message>
+    <message>
+        <source>Wrong.</source>
+        <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
+        <translation>Feil.</translation>
+    </message>
+</context>
+<context>
+    <name>sumbrix</name>
+    <message>
+        <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
+        <translation>Regnetrening for barn: én oppgave om gangen, rettet så snart Enter trykkes.</translation>
+    </message>
+</context>
+<context>
+    <name>sumbrix::Quiz</name>
+    <message>
+        <source>Division</source>
+        <translation>Deling</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Ganging</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Minus</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Pluss</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <extracomment>The first line of the history, after the time the drill began.</extracomment>
+        <translation>Start</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,244 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name>frmSumbrix</name>
+    <message>
+        <source>Problem</source>
+        <translation>Problema</translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <translation>Histórico</translation>
+    </message>
+    <message>
+        <source>More free learning tools at %1</source>
+        <translation>Mais jogos em %1</translation>
+    </message>
+    <message>
+        <source>Score Sheet</source>
+        <translation>Placar</translation>
+    </message>
+    <message>
+        <source>Your score</source>
+        <translation>Seus pontos</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <extracomment>Heading of the count of right answers; the box is 33 pixels wide.</extracomment>
+        <translation>Certo</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <extracomment>Heading of the count of wrong answers; the box is 33 pixels wide.</extracomment>
+        <translation>Errado</translation>
+    </message>
+    <message>
+        <source>Problem du jour </source>
+        <translation>Seu problema </translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
+        <translation>Seg.:</translation>
+    </message>
+    <message>
+        <source>Setup </source>
+        <translation>Ajustes </translation>
+    </message>
+    <message>
+        <source>from</source>
+        <extracomment>Above the smallest number drawn; the box is 25 pixels wide.</extracomment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <extracomment>Above the largest number drawn; the box is 17 pixels wide.</extracomment>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
+        <translation>Sumbrix é gratuito.  Compartilhe com quem gosta de números.</translation>
+    </message>
+    <message>
+        <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
+        <translation>Versão %1 © 2026 os autores do Sumbrix. GNU GPL 3 ou posterior.</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Páginas</translation>
+    </message>
+    <message>
+        <source>Problem and Diagnostics pages</source>
+        <translation>Páginas Problema e Histórico</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Operação</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>Smallest number drawn</source>
+        <translation>O menor número</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Largest number drawn</source>
+        <translation>O maior número</translation>
+    </message>
+    <message>
+        <source>Largest number</source>
+        <translation>Maior número</translation>
+    </message>
+    <message>
+        <source>Sets the largest number drawn</source>
+        <translation>Escolhe o maior número</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>Primeiro número</translation>
+    </message>
+    <message>
+        <source>Operation sign</source>
+        <translation>Sinal da operação</translation>
+    </message>
+    <message>
+        <source>Second number</source>
+        <translation>Segundo número</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Resposta</translation>
+    </message>
+    <message>
+        <source>Type the answer, then press Enter</source>
+        <translation>Digite a resposta e aperte Enter</translation>
+    </message>
+    <message>
+        <source>Seconds on this problem</source>
+        <translation>Segundos neste problema</translation>
+    </message>
+    <message>
+        <source>Right answers</source>
+        <translation>Respostas certas</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>Respostas erradas</translation>
+    </message>
+    <message>
+        <source>Percent right</source>
+        <translation>Porcentagem de acertos</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Pontos</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Histórico</translation>
+    </message>
+    <message>
+        <source>Every graded answer with its time</source>
+        <translation>Cada resposta com a hora</translation>
+    </message>
+    <message>
+        <source>Opens the learning-tools page in the browser</source>
+        <translation>Abre a página de jogos no navegador</translation>
+    </message>
+    <message>
+        <source>Learning tools</source>
+        <translation>Jogos para aprender</translation>
+    </message>
+    <message>
+        <source>Picture that opens the learning-tools page</source>
+        <translation>Imagem que abre a página de jogos</translation>
+    </message>
+    <message>
+        <source>Answer to %1</source>
+        <extracomment>The answer box as a screen reader names it; %1 is the problem in words.</extracomment>
+        <translation>Resposta para %1</translation>
+    </message>
+</context>
+<context>
+    <name>speech</name>
+    <message>
+        <source>plus</source>
+        <translation>mais</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>vezes</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>dividido por</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>A problem read aloud: %1 and %3 are the numbers, %2 the operation (&quot;plus&quot;).</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>Right. %1</source>
+        <extracomment>Said after a right answer; %1 is the next problem.</extracomment>
+        <translation>Certo. %1</translation>
+    </message>
+    <message>
+        <source>Wrong. %1</source>
+        <extracomment>Said after a wrong answer; %1 is the next problem.</extracomment>
+        <translation>Errado. %1</translation>
+    </message>
+    <message>
+        <source>Right.</source>
+        <extracomment>Said after a right answer, when the next problem is read on its own.</extracomment>
+        <translation>Certo.</translation>
+    </message>
+    <message>
+        <source>Wrong.</source>
+        <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
+        <translation>Errado.</translation>
+    </message>
+</context>
+<context>
+    <name>sumbrix</name>
+    <message>
+        <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
+        <translation>Treino de contas para crianças: um problema de cada vez, corrigido assim que Enter é pressionado.</translation>
+    </message>
+</context>
+<context>
+    <name>sumbrix::Quiz</name>
+    <message>
+        <source>Division</source>
+        <translation>Divisão</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplicação</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Subtração</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Adição</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <extracomment>The first line of the history, after the time the drill began.</extracomment>
+        <translation>Início</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,17 @@
+// SPDX-FileCopyrightText: 2026 The Sumbrix authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The languages the window speaks.
+#pragma once
+
+#include <QLocale>
+
+namespace sumbrix {
+
+// Installs the catalogues for the locale's languages, in the order of
+// QLocale::uiLanguages() (which honours LANGUAGE before LC_ALL,
+// LC_MESSAGES and LANG): Sumbrix's own, built into the program, and Qt's,
+// from where Qt's translations are installed. Replaces those installed
+// before. A language without a catalogue leaves the texts in English.
+void UseLanguage(const QLocale &locale = QLocale::system());
+
+}  // namespace sumbrix
