@@ -3,9 +3,16 @@
 # Runs the program with no display at all: --help and --version answer on
 # standard output and exit 0; an unknown option or a stray argument is
 # refused in one line on standard error; Qt's own options pass.
+set(english --unset=LANGUAGE --unset=LC_MESSAGES --unset=LANG LC_ALL=C.UTF-8)
 function(run)
+    run_in("${english}" ${ARGN})
+    foreach(v status out err shown)
+        set(${v} "${${v}}" PARENT_SCOPE)
+    endforeach()
+endfunction()
+function(run_in locale)
     execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
-                            ${PROGRAM} ${ARGN}
+                            ${locale} ${PROGRAM} ${ARGN}
                     RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err)
     string(STRIP "${err}" err)
     set(status ${status} PARENT_SCOPE)
@@ -41,4 +48,14 @@ foreach(bad --frobnicate -x homework.txt)
         message(FATAL_ERROR "${bad} should be refused in one line that names it\n${shown}")
     endif()
 endforeach()
+# The language follows the environment: LANGUAGE comes before LANG; a
+# language without a catalogue gives English.
+run_in("--unset=LC_ALL;--unset=LC_MESSAGES;LANGUAGE=fr:de;LANG=en_US.UTF-8" --help)
+if(NOT status EQUAL 0 OR NOT out MATCHES "^Utilisation" OR NOT out MATCHES "Entraînement au calcul")
+    message(FATAL_ERROR "LANGUAGE=fr:de over LANG=en_US should answer in French\n${shown}")
+endif()
+run_in("--unset=LC_ALL;--unset=LC_MESSAGES;--unset=LANGUAGE;LANG=xx_YY.UTF-8" --help)
+if(NOT status EQUAL 0 OR NOT out MATCHES "^Usage: .*An arithmetic drill for children")
+    message(FATAL_ERROR "an unknown locale should answer in English\n${shown}")
+endif()
 message(STATUS "command line: every answer as expected")

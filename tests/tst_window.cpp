@@ -3,6 +3,7 @@
 // The real window on the offscreen platform, driven by key presses.
 #include "frmSumbrix.h"
 #include "conversions.h"
+#include "fitting.h"
 #include "twips.h"
 #include "widgets.h"
 
@@ -485,43 +486,10 @@ private slots:
         frmSumbrix w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        // The glyphs' ink must lie inside the box, wherever the alignment puts the pen.
-        const auto fits = [](QWidget *c, const QString &text) {
-            const QFontMetrics m(c->font());
-            if (qobject_cast<QLineEdit *>(c))
-                return m.horizontalAdvance(text) <= c->width() - 8;
-            auto *label = qobject_cast<QLabel *>(c);
-            const int room = label->contentsRect().width();
-            const int advance = m.horizontalAdvance(text);
-            int pen = 0;
-            if (label->alignment() & Qt::AlignRight)
-                pen = room - advance;
-            else if (label->alignment() & Qt::AlignHCenter)
-                pen = (room - advance) / 2;
-            const QRect ink = m.tightBoundingRect(text).translated(pen, 0);
-            // tightBoundingRect may overstate the ink by a pixel.
-            return ink.left() >= -1 && ink.right() <= room;
-        };
-        // Labels that narrow what outgrows them are judged by what they paint:
-        // ink in the middle and none at either edge.
-        const auto drawnWhole = [](QWidget *c) {
-            const QImage shot = c->grab().toImage();
-            const auto inkIn = [&](int x) {
-                for (int y = 0; y < shot.height(); ++y)
-                    if (qGray(shot.pixel(x, y)) < 128)
-                        return true;
-                return false;
-            };
-            return !inkIn(0) && !inkIn(shot.width() - 1) && inkIn(shot.width() / 2);
-        };
-        for (QLabel *label : w.findChildren<QLabel *>()) {
-            if (label->wordWrap() || label->text().isEmpty() || label->objectName().startsWith("lbl"))
-                continue;
-            if (qobject_cast<sumbrix::FittedLabel *>(label))
-                QVERIFY2(drawnWhole(label), qPrintable(label->objectName()));
-            else
-                QVERIFY2(fits(label, label->text()), qPrintable(label->objectName()));
-        }
+        using sumbrix::test::DrawnWhole;
+        using sumbrix::test::Fits;
+        const QStringList clipped = sumbrix::test::ClippedCaptions(w);
+        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1String("; "))));
         const struct {
             const char *control;
             const char *widest;
@@ -529,18 +497,11 @@ private slots:
                        {"txtMax", " 20"},   {"txtMin", " 1"},   {"lblTimer", "999"}, {"lblNRight", " 999"},
                        {"lblNWrong", " 999"}, {"lblPctRight", " 100"}, {"lblScore", "-9999"}};
         for (const auto &n : numbers)
-            QVERIFY2(fits(Find(w, n.control), QLatin1String(n.widest)), n.control);
+            QVERIFY2(Fits(Find(w, n.control), QLatin1String(n.widest)), n.control);
         // A score too long for its box is drawn narrower, not cut.
         auto *score = Find<QLabel>(w, "lblScore");
         score->setText(QStringLiteral("-1234567"));
-        QVERIFY(drawnWhole(score));
-        auto *button = Find<QPushButton>(w, "cmdGotoQuor");
-        QVERIFY(QFontMetrics(button->font()).horizontalAdvance(button->text()) < button->width() - 12);
-        auto *tabs = Find<QTabWidget>(w, "SSTab1");
-        for (int i = 0; i < tabs->count(); ++i)
-            QVERIFY(tabs->tabBar()->tabRect(i).width() > QFontMetrics(tabs->font()).horizontalAdvance(tabs->tabText(i)));
-        for (QGroupBox *frame : w.findChildren<QGroupBox *>())
-            QVERIFY(QFontMetrics(frame->font()).horizontalAdvance(frame->title()) < frame->width());
+        QVERIFY(DrawnWhole(score));
     }
 
     // The answer box's name carries the problem shown, whatever drew it;

@@ -58,7 +58,7 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>Sumbrix es gratis.  Compártelo con quien quiera a los números.</translation>
+        <translation>Sumbrix es gratis.  Compártelo con quien ame los números.</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
@@ -126,11 +126,11 @@
     </message>
     <message>
         <source>Right answers</source>
-        <translation>Respuestas bien</translation>
+        <translation>Respuestas correctas</translation>
     </message>
     <message>
         <source>Wrong answers</source>
-        <translation>Respuestas mal</translation>
+        <translation>Respuestas incorrectas</translation>
     </message>
     <message>
         <source>Percent right</source>

@@ -1,0 +1,96 @@
+// SPDX-FileCopyrightText: 2026 The Sumbrix authors
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Whether a control's caption shows whole, judged by the glyphs' ink or
+// by what is painted.
+#pragma once
+
+#include "widgets.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <QStyleOptionComboBox>
+#include <QTabWidget>
+
+namespace sumbrix::test {
+
+// The glyphs' ink must lie inside the box, wherever the alignment puts the pen.
+inline bool Fits(QWidget *c, const QString &text)
+{
+    const QFontMetrics m(c->font());
+    if (qobject_cast<QLineEdit *>(c))
+        return m.horizontalAdvance(text) <= c->width() - 8;
+    auto *label = qobject_cast<QLabel *>(c);
+    const int room = label->contentsRect().width();
+    const int advance = m.horizontalAdvance(text);
+    int pen = 0;
+    if (label->alignment() & Qt::AlignRight)
+        pen = room - advance;
+    else if (label->alignment() & Qt::AlignHCenter)
+        pen = (room - advance) / 2;
+    const QRect ink = m.tightBoundingRect(text).translated(pen, 0);
+    // tightBoundingRect may overstate the ink by a pixel.
+    return ink.left() >= -1 && ink.right() <= room;
+}
+
+// Labels that narrow what outgrows them are judged by what they paint:
+// ink in the middle and none at either edge.
+inline bool DrawnWhole(QWidget *c)
+{
+    const QImage shot = c->grab().toImage();
+    const auto inkIn = [&](int x) {
+        for (int y = 0; y < shot.height(); ++y)
+            if (qGray(shot.pixel(x, y)) < 128)
+                return true;
+        return false;
+    };
+    return !inkIn(0) && !inkIn(shot.width() - 1) && inkIn(shot.width() / 2);
+}
+
+// The fixed captions of a shown window that do not show whole: labels,
+// the wrapped notice, the button, the tabs, the frame titles and the
+// operation list's items.
+inline QStringList ClippedCaptions(QWidget &window)
+{
+    QStringList clipped;
+    for (QLabel *label : window.findChildren<QLabel *>()) {
+        if (label->text().isEmpty() || label->objectName().startsWith(QLatin1String("lbl")))
+            continue;
+        bool whole;
+        if (label->wordWrap())
+            whole = label->fontMetrics()
+                        .boundingRect(label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap, label->text())
+                        .height() <= label->contentsRect().height();
+        else if (qobject_cast<FittedLabel *>(label))
+            whole = DrawnWhole(label);
+        else
+            whole = Fits(label, label->text());
+        if (!whole)
+            clipped << label->objectName() + QLatin1String(": ") + label->text();
+    }
+    for (QPushButton *button : window.findChildren<QPushButton *>())
+        if (button->fontMetrics().horizontalAdvance(button->text()) >= button->width() - 12)
+            clipped << button->objectName() + QLatin1String(": ") + button->text();
+    for (QTabWidget *tabs : window.findChildren<QTabWidget *>())
+        for (int i = 0; i < tabs->count(); ++i)
+            if (tabs->tabBar()->tabRect(i).width() <= tabs->fontMetrics().horizontalAdvance(tabs->tabText(i)) + 8)
+                clipped << QLatin1String("tab: ") + tabs->tabText(i);
+    for (QGroupBox *frame : window.findChildren<QGroupBox *>())
+        if (frame->fontMetrics().horizontalAdvance(frame->title()) >= frame->width() - 16)
+            clipped << frame->objectName() + QLatin1String(": ") + frame->title();
+    for (QComboBox *box : window.findChildren<QComboBox *>()) {
+        QStyleOptionComboBox option;
+        option.initFrom(box);
+        const int room =
+            box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box).width();
+        for (int i = 0; i < box->count(); ++i)
+            if (box->fontMetrics().horizontalAdvance(box->itemText(i)) > room)
+                clipped << box->objectName() + QLatin1String(": ") + box->itemText(i);
+    }
+    return clipped;
+}
+
+}  // namespace sumbrix::test
