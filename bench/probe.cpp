@@ -7,6 +7,7 @@
 //   sumbrix_probe sumbrix|baseline [idle-seconds]
 // A negative idle-seconds ends the process as soon as the frame is painted.
 #include "frmSumbrix.h"
+#include "language.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -106,6 +107,7 @@ int main(int argc, char *argv[])
         label->setFixedSize(415, 307);
         window.reset(label);
     } else {
+        sumbrix::UseLanguage();  // as the program does: catalogues first
         window = std::make_unique<frmSumbrix>();
     }
     window->installEventFilter(&probe);

@@ -6,8 +6,8 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
-#include <QStackedWidget>
 #include <QCoreApplication>
+#include <QStackedWidget>
 #include <QStringList>
 #include <QWidget>
 
@@ -28,19 +28,6 @@ QString OperationWord(const QString &symbol)
     return QString();
 }
 
-}  // namespace
-
-QString SpokenProblem(const QString &arg1, const QString &symbol, const QString &arg2)
-{
-    const QString word = OperationWord(symbol);
-    if (word.isEmpty())
-        return QStringList{arg1.trimmed(), arg2.trimmed()}.join(QLatin1Char(' ')).trimmed();
-    //: A problem read aloud: %1 and %3 are the numbers, %2 the operation ("plus").
-    return QCoreApplication::translate("speech", "%1 %2 %3").arg(arg1.trimmed(), word, arg2.trimmed());
-}
-
-namespace {
-
 [[maybe_unused]] QString VerdictWord(Verdict verdict)  // used where Qt reports new names
 {
     switch (verdict) {
@@ -57,6 +44,15 @@ namespace {
 }
 
 }  // namespace
+
+QString SpokenProblem(const QString &arg1, const QString &symbol, const QString &arg2)
+{
+    const QString word = OperationWord(symbol);
+    if (word.isEmpty())
+        return QStringList{arg1.trimmed(), arg2.trimmed()}.join(QLatin1Char(' ')).trimmed();
+    //: A problem read aloud: %1 and %3 are the numbers, %2 the operation ("plus").
+    return QCoreApplication::translate("speech", "%1 %2 %3").arg(arg1.trimmed(), word, arg2.trimmed());
+}
 
 QString SpokenAfterEnter(Verdict verdict, const QString &problem)
 {
