@@ -216,6 +216,11 @@
         <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
         <translation>Rechentraining für Kinder: eine Aufgabe nach der anderen, bewertet, sobald Enter gedrückt wird.</translation>
     </message>
+    <message>
+        <source>%1: takes no files or other arguments: %2</source>
+        <extracomment>%1 is the program, %2 what was given after it.</extracomment>
+        <translation>%1: nimmt keine Dateien oder anderen Angaben: %2</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

@@ -216,6 +216,11 @@
         <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
         <translation>Práctica de cálculo para niños: un problema cada vez, corregido al pulsar Intro.</translation>
     </message>
+    <message>
+        <source>%1: takes no files or other arguments: %2</source>
+        <extracomment>%1 is the program, %2 what was given after it.</extracomment>
+        <translation>%1: no admite archivos ni otros argumentos: %2</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

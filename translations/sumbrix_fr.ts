@@ -216,6 +216,11 @@
         <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
         <translation>Entraînement au calcul pour les enfants : un problème à la fois, corrigé dès qu&apos;on appuie sur Entrée.</translation>
     </message>
+    <message>
+        <source>%1: takes no files or other arguments: %2</source>
+        <extracomment>%1 is the program, %2 what was given after it.</extracomment>
+        <translation>%1 : n&apos;accepte ni fichier ni autre argument : %2</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

@@ -216,6 +216,11 @@
         <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
         <translation>Esercizi di calcolo per bambini: un problema alla volta, corretto appena si preme Invio.</translation>
     </message>
+    <message>
+        <source>%1: takes no files or other arguments: %2</source>
+        <extracomment>%1 is the program, %2 what was given after it.</extracomment>
+        <translation>%1: non accetta file né altri argomenti: %2</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

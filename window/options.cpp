@@ -49,8 +49,10 @@ void ReadCommandLine(int argc, char *argv[])
     }
     parser.process(app);  // leaves on --help, --version or an unknown option
     if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "%s: takes no files or other arguments: %s\n", qPrintable(app.applicationName()),
-                     qPrintable(parser.positionalArguments().join(QLatin1Char(' '))));
+        //: %1 is the program, %2 what was given after it.
+        const QString refusal = QCoreApplication::translate("sumbrix", "%1: takes no files or other arguments: %2")
+                                    .arg(app.applicationName(), parser.positionalArguments().join(QLatin1Char(' ')));
+        std::fprintf(stderr, "%s\n", qPrintable(refusal));
         std::exit(EXIT_FAILURE);
     }
 }
