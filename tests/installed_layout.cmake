@@ -7,7 +7,7 @@ execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${STAGE
 if(failed)
     message(FATAL_ERROR "cmake --install failed")
 endif()
-set(id org.sumbrix.sumbrix)
+set(id ${APP_ID})
 set(expected
     bin/sumbrix
     share/applications/${id}.desktop

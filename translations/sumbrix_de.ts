@@ -113,10 +113,6 @@
         <translation>Zweite Zahl</translation>
     </message>
     <message>
-        <source>Answer</source>
-        <translation>Antwort</translation>
-    </message>
-    <message>
         <source>Type the answer, then press Enter</source>
         <translation>Schreib die Antwort und drück Enter</translation>
     </message>

@@ -113,10 +113,6 @@
         <translation>Segundo número</translation>
     </message>
     <message>
-        <source>Answer</source>
-        <translation>Respuesta</translation>
-    </message>
-    <message>
         <source>Type the answer, then press Enter</source>
         <translation>Escribe la respuesta y pulsa Intro</translation>
     </message>

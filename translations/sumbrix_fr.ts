@@ -113,10 +113,6 @@
         <translation>Second nombre</translation>
     </message>
     <message>
-        <source>Answer</source>
-        <translation>Réponse</translation>
-    </message>
-    <message>
         <source>Type the answer, then press Enter</source>
         <translation>Écris la réponse, puis appuie sur Entrée</translation>
     </message>

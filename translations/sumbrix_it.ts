@@ -113,10 +113,6 @@
         <translation>Secondo numero</translation>
     </message>
     <message>
-        <source>Answer</source>
-        <translation>Risposta</translation>
-    </message>
-    <message>
         <source>Type the answer, then press Enter</source>
         <translation>Scrivi la risposta e premi Invio</translation>
     </message>

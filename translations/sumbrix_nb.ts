@@ -113,10 +113,6 @@
         <translation>Andre tall</translation>
     </message>
     <message>
-        <source>Answer</source>
-        <translation>Svar</translation>
-    </message>
-    <message>
         <source>Type the answer, then press Enter</source>
         <translation>Skriv svaret og trykk Enter</translation>
     </message>

@@ -113,10 +113,6 @@
         <translation>Segundo número</translation>
     </message>
     <message>
-        <source>Answer</source>
-        <translation>Resposta</translation>
-    </message>
-    <message>
         <source>Type the answer, then press Enter</source>
         <translation>Digite a resposta e aperte Enter</translation>
     </message>

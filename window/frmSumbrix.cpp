@@ -284,7 +284,7 @@ void frmSumbrix::CreateControls()
     Describe(lblArg1, {}, tr("First number"));
     Describe(lblOps, {}, tr("Operation sign"));
     Describe(lblArg2, {}, tr("Second number"));
-    Describe(txtAnswer, tr("Answer"), tr("Type the answer, then press Enter"));
+    Describe(txtAnswer, {}, tr("Type the answer, then press Enter"));  // named with its problem
     Describe(lblTimer, {}, tr("Seconds on this problem"));
     Describe(lblNRight, {}, tr("Right answers"));
     Describe(lblNWrong, {}, tr("Wrong answers"));

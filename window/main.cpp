@@ -50,7 +50,7 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(nullptr);
     sumbrix::UseLanguage();  // before the first widget, which takes its texts as it is made
     QApplication::setApplicationName(QStringLiteral("Sumbrix"));
-    QApplication::setDesktopFileName(QStringLiteral("org.sumbrix.sumbrix"));
+    QApplication::setDesktopFileName(QStringLiteral(SUMBRIX_APP_ID));
 
     frmSumbrix window;
     // Without a window manager a new window lands at (0, 0); centre it.
