@@ -1,11 +1,20 @@
 # SPDX-FileCopyrightText: 2026 The Sumbrix authors
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs into a scratch prefix and checks that every file a desktop needs is there.
+# Checks that every file a desktop needs is installed: by cmake --install
+# into a scratch prefix (BUILD_DIR), or by the Debian package (DEB), which
+# also carries the copyright and changelog.
 file(REMOVE_RECURSE ${STAGE})
-execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${STAGE}
-                RESULT_VARIABLE failed OUTPUT_QUIET)
+if(DEB)
+    execute_process(COMMAND dpkg-deb -x ${DEB} ${STAGE} RESULT_VARIABLE failed)
+    set(STAGE ${STAGE}/usr)
+    set(what "the package")
+else()
+    execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${STAGE}
+                    RESULT_VARIABLE failed OUTPUT_QUIET)
+    set(what "cmake --install")
+endif()
 if(failed)
-    message(FATAL_ERROR "cmake --install failed")
+    message(FATAL_ERROR "${what} failed")
 endif()
 set(id ${APP_ID})
 set(expected
@@ -13,15 +22,16 @@ set(expected
     share/applications/${id}.desktop
     share/metainfo/${id}.metainfo.xml
     share/icons/hicolor/scalable/apps/${id}.svg
-    share/man/man1/sumbrix.1.gz
-    share/doc/sumbrix/copyright
-    share/doc/sumbrix/changelog.gz)
+    share/man/man1/sumbrix.1.gz)
+if(DEB)
+    list(APPEND expected share/doc/sumbrix/copyright share/doc/sumbrix/changelog.gz)
+endif()
 foreach(size 16 32 48 64 128 256)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${id}.png)
 endforeach()
 foreach(f IN LISTS expected)
     if(NOT EXISTS ${STAGE}/${f})
-        message(FATAL_ERROR "missing after install: ${f}")
+        message(FATAL_ERROR "missing after ${what}: ${f}")
     endif()
 endforeach()
 # Each icon is as large as the folder it stands in says (PNG header: width, height).
@@ -35,4 +45,4 @@ foreach(size 16 32 48 64 128 256)
         message(FATAL_ERROR "the ${size}x${size} icon is ${w}x${h}")
     endif()
 endforeach()
-message(STATUS "all ${id} files installed")
+message(STATUS "${what}: all ${id} files installed")

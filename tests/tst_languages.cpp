@@ -6,7 +6,10 @@
 #include "frmSumbrix.h"
 #include "language.h"
 
+#include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
@@ -91,8 +94,10 @@ private slots:
         frmSumbrix w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        const QStringList clipped = sumbrix::test::ClippedCaptions(w);
-        QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1String("; "))));
+        if (sumbrix::test::MissingWindowFont().isEmpty()) {
+            const QStringList clipped = sumbrix::test::ClippedCaptions(w);
+            QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1String("; "))));
+        }
 
         auto *tabs = w.findChild<QTabWidget *>(QStringLiteral("SSTab1"));
         QCOMPARE(tabs->tabText(0), Translation(language, "frmSumbrix", "Problem"));
@@ -113,15 +118,17 @@ private slots:
     }
 
     // Qt's own texts (the answer box's context menu) come from Qt's
-    // catalogue, where Qt has one for the language.
+    // catalogue wherever Qt has one for the language, English otherwise.
     void qtsOwnTexts_data() { Languages(); }
     void qtsOwnTexts()
     {
         QFETCH(QString, language);
-        if (language == QLatin1String("nb"))
-            QSKIP("Qt ships no catalogue for Norwegian Bokmål");
+        const QString qtFolder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+        if (QDir(qtFolder).entryList({QStringLiteral("qtbase_*.qm")}).isEmpty())
+            QSKIP("Qt's own catalogues are not installed (Debian: qt6-translations-l10n)");
+        const bool qtHasIt = QTranslator().load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"), qtFolder);
         sumbrix::UseLanguage(QLocale(language));
-        QVERIFY(QCoreApplication::translate("QLineEdit", "&Undo") != QLatin1String("&Undo"));
+        QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo") != QLatin1String("&Undo"), qtHasIt);
     }
 
     void englishWithoutCatalogue()

@@ -14,6 +14,7 @@ when one runs, the test is skipped.
 
     tst_orca.py PROGRAM
 """
+import ctypes
 import os
 import re
 import shutil
@@ -26,6 +27,10 @@ import time
 import tty
 
 SKIP = 77
+# Limits for what a loaded machine may take: each wait ends as soon as what
+# it waits for is there.
+START_LIMIT = 180   # speech-dispatcher, Orca and the window coming up
+SAY_LIMIT = 60      # Orca saying what a key press should make it say
 NUMBER = r"(\d+)"
 WORDS = {"plus": lambda a, b: a + b, "minus": lambda a, b: a - b,
          "times": lambda a, b: a * b, "divided by": lambda a, b: a // b}
@@ -76,58 +81,115 @@ class Session:
                                 process_group=self.group)
 
     def start(self):
-        # Xvfb picks a free display and writes its number to a pipe.
-        read, write = os.pipe()
-        xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten", "tcp"],
-                                env=self.env, pass_fds=(write,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                                process_group=0)
-        self.group = xvfb.pid  # every later process joins its group, so one signal ends them all
-        os.close(write)
-        display = os.read(read, 32).decode().strip()
-        os.close(read)
-        if not display:
-            sys.exit("Xvfb did not start")
-        self.env["DISPLAY"] = ":" + display
+        self.start_display()
         bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"], env=self.env,
                                stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, process_group=self.group)
         self.env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
         self.spawn(["speech-dispatcher", "--run-single", "--timeout", "0", "--config-dir",
                     os.path.join(self.work, "speechd"), "--communication-method", "unix_socket",
                     "--socket-path", self.socket], "speechd")
-        for _ in range(100):
-            if os.path.exists(self.socket):
-                break
-            time.sleep(0.05)
+        self.wait_until(lambda: os.path.exists(self.socket), START_LIMIT, "speech-dispatcher's socket")
         # Orca's debug file is written line by line only when it is a
         # terminal; any other file is written in blocks, long after the
         # fact. So Orca gets a pseudo-terminal, read here as it writes.
         master, slave = os.openpty()
         tty.setraw(slave)
         threading.Thread(target=self.collect, args=(master,), daemon=True).start()
-        self.spawn(["orca", "--user-prefs", os.path.join(self.work, "orca"), "--debug-file", os.ttyname(slave)],
-                   "orca")
         self.slave = slave  # held open: with no writer left, reading would end
-        self.wait_for(lambda said: any("Screen reader on" in s for s in said), 30, "Orca to start")
+        # Orca gives up at once when it finds no desktop to connect to,
+        # which a loaded machine can make it do; then it is started again.
+        for attempt in range(3):
+            orca = self.spawn(["orca", "--user-prefs", os.path.join(self.work, "orca"), "--debug-file",
+                               os.ttyname(slave)], "orca")
+            self.wait_until(lambda: orca.poll() is not None or any("Screen reader on" in s for s in self.said()),
+                            START_LIMIT, "Orca to start")
+            if orca.poll() is None:
+                break
+            print(f"Orca ended at start (attempt {attempt + 1}): {self.output('orca')}", flush=True)
+        else:
+            sys.exit("Orca would not start")
         self.spawn([self.program], "sumbrix")
         self.window = None
-        deadline = time.time() + 20
-        while time.time() < deadline and not self.window:
-            found = subprocess.run(["xdotool", "search", "--name", "^Sumbrix$"], env=self.env,
+
+        def shown():
+            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Sumbrix$"], env=self.env,
                                    capture_output=True, text=True).stdout.split()
             self.window = found[0] if found else None
-            time.sleep(0.1)
-        if not self.window:
-            sys.exit("the window did not appear")
+            return self.window
+        self.wait_until(shown, START_LIMIT, "the window")
         self.xdotool("windowfocus", self.window)
 
+    def start_display(self):
+        """A private X display that answers, in a group of its own that
+        every later process joins, so one signal ends them all."""
+        for attempt in range(3):
+            # Xvfb picks a free display and writes its number to a pipe.
+            read, write = os.pipe()
+            xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten",
+                                     "tcp"], env=self.env, pass_fds=(write,), stdout=subprocess.DEVNULL,
+                                    stderr=open(os.path.join(self.work, "xvfb.out"), "w"), process_group=0)
+            os.close(write)
+            # Xvfb writes the number and the newline apart, and dies if the
+            # pipe is closed between them: read to the end of the line.
+            display = b""
+            while not display.endswith(b"\n"):
+                chunk = os.read(read, 32)
+                if not chunk:
+                    break
+                display += chunk
+            display = display.decode().strip()
+            os.close(read)
+            self.group = xvfb.pid
+            self.env["DISPLAY"] = ":" + display
+
+            def answers():
+                return xvfb.poll() is not None or subprocess.run(
+                    ["xdotool", "getdisplaygeometry"], env=self.env, capture_output=True).returncode == 0
+            if display:
+                self.wait_until(answers, START_LIMIT, "the X display")
+                if xvfb.poll() is None:
+                    return
+            print(f"Xvfb did not come up (attempt {attempt + 1}): {self.output('xvfb')}", flush=True)
+            self.stop()
+        sys.exit("Xvfb would not start")
+
+    def output(self, name):
+        try:
+            with open(os.path.join(self.work, name + ".out"), errors="replace") as f:
+                return f.read()[-500:].strip()
+        except OSError:
+            return ""
+
     def stop(self):
+        """Ends every process the session started, and those they started
+        (this process is their subreaper), and waits until all are gone, so
+        that a run right after this one finds none of them."""
         if self.group:
             for sig in (signal.SIGTERM, signal.SIGKILL):
                 try:
                     os.killpg(self.group, sig)
                 except ProcessLookupError:
                     break
-                time.sleep(0.3)
+                deadline = time.time() + 5
+                while time.time() < deadline and reap():
+                    time.sleep(0.1)
+        # What escaped the group (a daemon in a session of its own) is ours
+        # now that its parent has gone.
+        for pid in children():
+            try:
+                os.kill(pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+        deadline = time.time() + 30
+        while time.time() < deadline and reap():
+            time.sleep(0.1)
+
+    def wait_until(self, done, seconds, what):
+        deadline = time.time() + seconds
+        while not done():
+            if time.time() > deadline:
+                sys.exit(f"timed out after {seconds} s waiting for {what}")
+            time.sleep(0.1)
 
     def xdotool(self, *args):
         subprocess.run(["xdotool", *args], env=self.env, check=True)
@@ -165,7 +227,8 @@ class Session:
     def act(self, *keys, until=None, quiet=1.0, typed=None, click=None):
         """Type text, press keys or click at a point of the window, and
         return what Orca says about it: until a line matches `until`, and
-        then for `quiet` seconds more. Key echo is left out."""
+        then until Orca has been silent for `quiet` seconds. Key echo is
+        left out."""
         before = len(self.said())
         if click:
             self.xdotool("mousemove", "--window", self.window, str(click[0]), str(click[1]), "click", "1")
@@ -174,8 +237,13 @@ class Session:
         if keys:
             self.xdotool("key", "--delay", "150", *keys)
         if until:
-            self.wait_for(lambda said: any(re.search(until, s) for s in said[before:]), 10, until)
-        time.sleep(quiet)
+            self.wait_for(lambda said: any(re.search(until, s) for s in said[before:]), SAY_LIMIT, until)
+        # Settle: a loaded machine may still be saying the rest.
+        count, calm, deadline = len(self.said()), time.time(), time.time() + SAY_LIMIT
+        while time.time() - calm < quiet and time.time() < deadline:
+            time.sleep(0.1)
+            if len(self.said()) != count:
+                count, calm = len(self.said()), time.time()
         # Orca echoes keys and typed characters as well; Orca 43 ends key
         # echo in a blank, Orca 48 does not.
         echo = {k.lower().replace("+", " ") for k in keys} | set(typed or "") | {typed, "left shift", "shift"}
@@ -203,20 +271,58 @@ def answer(m, offset=0):
     return str(WORDS[word](a, b) + offset)
 
 
+def reap():
+    """Collects every child that has ended; true while any is left."""
+    while True:
+        try:
+            pid, _ = os.waitpid(-1, os.WNOHANG)
+        except ChildProcessError:
+            return False
+        if pid == 0:
+            return True
+
+
+def children():
+    """The processes whose parent is this one."""
+    mine = []
+    for entry in os.listdir("/proc"):
+        try:
+            with open(f"/proc/{entry}/stat") as f:
+                fields = f.read().rsplit(")", 1)[1].split()
+        except (OSError, IndexError):
+            continue
+        if int(fields[1]) == os.getpid():
+            mine.append(int(entry))
+    return mine
+
+
+def orca_running():
+    """Whether a live Orca of this user runs (an ended one awaiting its
+    parent does not count)."""
+    ps = subprocess.run(["ps", "-u", str(os.getuid()), "-o", "stat=,comm="], capture_output=True, text=True).stdout
+    return any(line.split()[1:] == ["orca"] and not line.startswith("Z") for line in ps.splitlines())
+
+
 def main():
     program = os.path.abspath(sys.argv[1])
-    for tool in ("orca", "speech-dispatcher", "Xvfb", "dbus-daemon", "xdotool"):
+    for tool in ("orca", "speech-dispatcher", "Xvfb", "dbus-daemon", "xdotool", "ps"):
         if not shutil.which(tool):
-            sys.exit(f"{tool} is missing (tools/setup installs it)")
-    mine = subprocess.run(["pgrep", "-u", str(os.getuid()), "-x", "orca"], capture_output=True).returncode == 0
-    if mine:
+            print(f"SKIP: {tool} is not installed (tools/setup installs it)")
+            return SKIP
+    if not os.access(program, os.X_OK):
+        sys.exit(f"{program} is not a program")
+    if orca_running():
         print("SKIP: a screen reader of this user is running; the test leaves it alone")
         return SKIP
+    # Processes that the session's daemons start become this process's
+    # children when their parents end, so stop() can wait for them too.
+    PR_SET_CHILD_SUBREAPER = 36
+    ctypes.CDLL(None, use_errno=True).prctl(PR_SET_CHILD_SUBREAPER, 1, 0, 0, 0)
     s = Session(program)
     try:
         s.start()
         # 1. At start-up the answer box has the focus: the problem is read.
-        s.wait_for(lambda said: problem_in(said, "Answer to " + PROBLEM), 15, "the first problem")
+        s.wait_for(lambda said: problem_in(said, "Answer to " + PROBLEM), START_LIMIT, "the first problem")
         opening = s.said()
         first = problem_in(opening, "Answer to " + PROBLEM)
         check(first.group(2) == "plus", "start-up reads an addition problem", opening[-4:])
@@ -229,7 +335,7 @@ def main():
         # 7. Orca's flat review (keypad 8, then 7 line by line upwards, as
         # KP_Up and KP_Home: the keys with Num Lock off, as a desktop has it) reads
         # the score sheet's values as shown: one right answer, 100 percent.
-        heard = s.act("KP_Up", *["KP_Home"] * 6, quiet=1.5)
+        heard = s.act("KP_Up", *["KP_Home"] * 6, until=r"\s100$", quiet=1.5)
         check(any(re.search(r"(^|\s)1\s.*\s100$", h) for h in heard) and not any("Percent" in h for h in heard),
               "flat review reads the right count and the percentage as shown", heard)
         # A wrong answer: "Wrong." and the next problem.

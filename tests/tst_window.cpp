@@ -483,6 +483,7 @@ private slots:
     // No fixed caption, nor any number the drill can show, is cut off.
     void captionsFit()
     {
+        SKIP_UNLESS_WINDOW_FONTS();
         frmSumbrix w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
