@@ -31,6 +31,7 @@ SKIP = 77
 # it waits for is there.
 START_LIMIT = 180   # speech-dispatcher, Orca and the window coming up
 SAY_LIMIT = 60      # Orca saying what a key press should make it say
+ESPEAK = os.path.exists("/usr/lib/speech-dispatcher-modules/sd_espeak-ng")
 NUMBER = r"(\d+)"
 WORDS = {"plus": lambda a, b: a + b, "minus": lambda a, b: a - b,
          "times": lambda a, b: a * b, "divided by": lambda a, b: a // b}
@@ -62,7 +63,11 @@ class Session:
         speechd = os.path.join(self.work, "speechd")
         os.makedirs(speechd)
         with open(os.path.join(speechd, "speechd.conf"), "w") as f:
-            f.write(f'LogLevel 3\nLogDir "{self.work}"\nAudioOutputMethod "alsa"\nAddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\n')
+            # espeak-ng's voices, where installed, so that the drill's own
+            # reading aloud could speak and is seen to keep quiet.
+            module = ('"espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\nDefaultModule espeak-ng' if ESPEAK
+                      else '"dummy" "sd_dummy" ""\nDefaultModule dummy')
+            f.write(f'LogLevel 5\nLogDir "{self.work}"\nAudioOutputMethod "alsa"\nAddModule {module}\n')
         self.socket = os.path.join(self.work, "speechd.sock")
         self.log = os.path.join(self.work, "orca.debug")
         keep = ("PATH", "TMPDIR")
@@ -108,7 +113,8 @@ class Session:
             print(f"Orca ended at start (attempt {attempt + 1}): {self.output('orca')}", flush=True)
         else:
             sys.exit("Orca would not start")
-        self.spawn([self.program], "sumbrix")
+        # With reading aloud asked for: beside a screen reader it keeps quiet.
+        self.spawn([self.program, "--read-aloud"], "sumbrix")
         self.window = None
 
         def shown():
@@ -212,6 +218,13 @@ class Session:
                     self.utterances += [m.group(1) for m in map(UTTERANCE.search,
                                         (line.decode(errors="replace") for line in lines)) if m]
 
+    def speech_log(self):
+        try:
+            with open(os.path.join(self.work, "speech-dispatcher.log"), errors="replace") as f:
+                return f.read()
+        except OSError:
+            return ""
+
     def said(self):
         with self.lock:
             return list(self.utterances)
@@ -223,6 +236,15 @@ class Session:
                 return
             time.sleep(0.1)
         sys.exit(f"timed out waiting for {what}; Orca said: {self.said()[-12:]}")
+
+    def settle(self, quiet):
+        """Waits until Orca has been silent for `quiet` seconds: a loaded
+        machine may still be saying the rest."""
+        count, calm, deadline = len(self.said()), time.time(), time.time() + SAY_LIMIT
+        while time.time() - calm < quiet and time.time() < deadline:
+            time.sleep(0.1)
+            if len(self.said()) != count:
+                count, calm = len(self.said()), time.time()
 
     def act(self, *keys, until=None, quiet=1.0, typed=None, click=None):
         """Type text, press keys or click at a point of the window, and
@@ -238,12 +260,7 @@ class Session:
             self.xdotool("key", "--delay", "150", *keys)
         if until:
             self.wait_for(lambda said: any(re.search(until, s) for s in said[before:]), SAY_LIMIT, until)
-        # Settle: a loaded machine may still be saying the rest.
-        count, calm, deadline = len(self.said()), time.time(), time.time() + SAY_LIMIT
-        while time.time() - calm < quiet and time.time() < deadline:
-            time.sleep(0.1)
-            if len(self.said()) != count:
-                count, calm = len(self.said()), time.time()
+        self.settle(quiet)
         # Orca echoes keys and typed characters as well; Orca 43 ends key
         # echo in a blank, Orca 48 does not.
         echo = {k.lower().replace("+", " ") for k in keys} | set(typed or "") | {typed, "left shift", "shift"}
@@ -282,6 +299,13 @@ def reap():
             return True
 
 
+def become_subreaper():
+    """Processes that the session's daemons start become this process's
+    children when their parents end, so stop() can wait for them too."""
+    PR_SET_CHILD_SUBREAPER = 36
+    ctypes.CDLL(None, use_errno=True).prctl(PR_SET_CHILD_SUBREAPER, 1, 0, 0, 0)
+
+
 def children():
     """The processes whose parent is this one."""
     mine = []
@@ -314,15 +338,13 @@ def main():
     if orca_running():
         print("SKIP: a screen reader of this user is running; the test leaves it alone")
         return SKIP
-    # Processes that the session's daemons start become this process's
-    # children when their parents end, so stop() can wait for them too.
-    PR_SET_CHILD_SUBREAPER = 36
-    ctypes.CDLL(None, use_errno=True).prctl(PR_SET_CHILD_SUBREAPER, 1, 0, 0, 0)
+    become_subreaper()
     s = Session(program)
     try:
         s.start()
         # 1. At start-up the answer box has the focus: the problem is read.
         s.wait_for(lambda said: problem_in(said, "Answer to " + PROBLEM), START_LIMIT, "the first problem")
+        s.settle(1.5)
         opening = s.said()
         first = problem_in(opening, "Answer to " + PROBLEM)
         check(first.group(2) == "plus", "start-up reads an addition problem", opening[-4:])
@@ -373,6 +395,26 @@ def main():
         heard = s.act(click=(188, 226), until="Answer to " + PROBLEM)
         check(problem_in(heard, "Answer to " + PROBLEM) is not None, "a click into the answer box reads the problem",
               heard)
+
+        # Ctrl+Tab turns the page, from the answer box or the scroll bar;
+        # Orca says the page's name.
+        for keys, where in ((), "the answer box"), (("Tab", "Tab"), "the scroll bar"):
+            if keys:
+                s.act(*keys, quiet=1.0)
+            heard = s.act("ctrl+Tab", until="Diagnostics")
+            check(any("Diagnostics" in h for h in heard), f"Ctrl+Tab from {where} says the Diagnostics page", heard)
+            heard = s.act("ctrl+Tab", until=r"\bProblem\b")
+            check(any(re.search(r"\bProblem\b(?! du jour)", h) for h in heard),
+                  f"Ctrl+Tab again says the Problem page", heard)
+
+        # Reading aloud was asked for, but a screen reader runs: the drill's
+        # own voice, ready in the speech service, never spoke.
+        if ESPEAK:
+            log = s.speech_log()
+            ours = re.findall(r"(\d+):DATA:\|SET SELF CLIENT_NAME \"[^\"]*QTextToSpeech", log)
+            ready = [fd for fd in ours if re.search(fd + r":DATA:\|SET SELF LANGUAGE", log)]
+            spoke = [fd for fd in ours if re.search(fd + r":DATA:\|speak", log, re.I)]
+            check(ready and not spoke, "reading aloud keeps quiet beside Orca", (ours, ready, spoke))
 
         # 6. Over the whole session: no unnamed container, no "selected"
         # from the read-only box, no doubled blanks from frame titles.

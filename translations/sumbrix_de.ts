@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>Mehr Lernspiele auf %1</translation>
+        <translation>Mehr kostenlose Lernhilfen auf %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
@@ -62,7 +62,7 @@
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>Version %1 © 2026 die Sumbrix-Autoren. GNU GPL 3 oder neuer.</translation>
+        <translation>Version %1 © 2026 die Sumbrix-Autoren. GNU GPL 3 oder später.</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -78,7 +78,7 @@
     </message>
     <message>
         <source>From</source>
-        <translation>Von</translation>
+        <translation>Von der Zahl</translation>
     </message>
     <message>
         <source>Smallest number drawn</source>
@@ -86,7 +86,7 @@
     </message>
     <message>
         <source>To</source>
-        <translation>Bis</translation>
+        <translation>Bis zur Zahl</translation>
     </message>
     <message>
         <source>Largest number drawn</source>
@@ -146,20 +146,20 @@
     </message>
     <message>
         <source>Opens the learning-tools page in the browser</source>
-        <translation>Öffnet die Seite mit Lernspielen im Browser</translation>
+        <translation>Öffnet die Seite mit Lernhilfen im Browser</translation>
     </message>
     <message>
         <source>Learning tools</source>
-        <translation>Lernspiele</translation>
+        <translation>Lernhilfen</translation>
     </message>
     <message>
         <source>Picture that opens the learning-tools page</source>
-        <translation>Bild, das die Seite mit Lernspielen öffnet</translation>
+        <translation>Bild, das die Seite mit Lernhilfen öffnet</translation>
     </message>
     <message>
         <source>Answer to %1</source>
         <extracomment>The answer box as a screen reader names it; %1 is the problem in words.</extracomment>
-        <translation>Antwort auf %1</translation>
+        <translation>Ergebnis von %1</translation>
     </message>
 </context>
 <context>
@@ -205,17 +205,51 @@
         <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
         <translation>Falsch.</translation>
     </message>
+    <message>
+        <source>Reading aloud</source>
+        <extracomment>Said when reading aloud is turned on.</extracomment>
+        <translation>Vorlesen an</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Vorlesen aus</translation>
+    </message>
+    <message>
+        <source>Numbers from %1 to %2. %3</source>
+        <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
+        <translation>Zahlen von %1 bis %2. %3</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix</name>
     <message>
         <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
-        <translation>Rechentraining für Kinder: eine Aufgabe nach der anderen, bewertet, sobald Enter gedrückt wird.</translation>
+        <translation>Rechentraining für Kinder: eine Aufgabe nach der anderen, geprüft, sobald Enter gedrückt wird.</translation>
     </message>
     <message>
         <source>%1: takes no files or other arguments: %2</source>
         <extracomment>%1 is the program, %2 what was given after it.</extracomment>
-        <translation>%1: nimmt keine Dateien oder anderen Angaben: %2</translation>
+        <translation>%1: erwartet keine Dateien oder anderen Argumente: %2</translation>
+    </message>
+    <message>
+        <source>Read the problems and the verdicts aloud. %1 turns it on and off.</source>
+        <extracomment>Help for the --read-aloud option; %1 is the key, Ctrl+R.</extracomment>
+        <translation>Liest die Aufgaben vor und sagt, ob die Antwort richtig ist. %1 schaltet das Vorlesen ein und aus.</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no speech service answers. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: Vorlesen nicht möglich: Kein Sprachdienst antwortet. Das Rechentraining läuft ohne Ton weiter.</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no voice speaks this language. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: Vorlesen nicht möglich: Keine Stimme spricht diese Sprache. Das Rechentraining läuft ohne Ton weiter.</translation>
+    </message>
+    <message>
+        <source>%1: reading aloud stopped: the speech service went away. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: Vorlesen beendet: Der Sprachdienst antwortet nicht mehr. Das Rechentraining läuft ohne Ton weiter.</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
     <name>frmSumbrix</name>
     <message>
         <source>Problem</source>
-        <translation>Problema</translation>
+        <translation>Cuenta</translation>
     </message>
     <message>
         <source>Diagnostics</source>
@@ -13,11 +13,11 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>Más para aprender en %1</translation>
+        <translation>Recursos gratis para aprender: %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
-        <translation>Puntuación</translation>
+        <translation>Marcador</translation>
     </message>
     <message>
         <source>Your score</source>
@@ -35,12 +35,12 @@
     </message>
     <message>
         <source>Problem du jour </source>
-        <translation>Tu problema </translation>
+        <translation>Cuenta del día </translation>
     </message>
     <message>
         <source>Time:</source>
         <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
-        <translation>Seg.:</translation>
+        <translation>Seg.</translation>
     </message>
     <message>
         <source>Setup </source>
@@ -58,7 +58,7 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>Sumbrix es gratis.  Compártelo con quien ame los números.</translation>
+        <translation>Sumbrix es gratis.  Compártelo con todos a los que les gustan los números.</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Problem and Diagnostics pages</source>
-        <translation>Páginas Problema e Historial</translation>
+        <translation>Páginas Cuenta e Historial</translation>
     </message>
     <message>
         <source>Operation</source>
@@ -78,7 +78,7 @@
     </message>
     <message>
         <source>From</source>
-        <translation>De</translation>
+        <translation>Desde</translation>
     </message>
     <message>
         <source>Smallest number drawn</source>
@@ -86,7 +86,7 @@
     </message>
     <message>
         <source>To</source>
-        <translation>A</translation>
+        <translation>Hasta</translation>
     </message>
     <message>
         <source>Largest number drawn</source>
@@ -114,11 +114,11 @@
     </message>
     <message>
         <source>Type the answer, then press Enter</source>
-        <translation>Escribe la respuesta y pulsa Intro</translation>
+        <translation>Escribe la respuesta y pulsa Enter</translation>
     </message>
     <message>
         <source>Seconds on this problem</source>
-        <translation>Segundos en este problema</translation>
+        <translation>Segundos en esta cuenta</translation>
     </message>
     <message>
         <source>Right answers</source>
@@ -142,19 +142,19 @@
     </message>
     <message>
         <source>Every graded answer with its time</source>
-        <translation>Cada respuesta con su hora</translation>
+        <translation>Cada respuesta corregida con su hora</translation>
     </message>
     <message>
         <source>Opens the learning-tools page in the browser</source>
-        <translation>Abre la página de juegos en el navegador</translation>
+        <translation>Abre en el navegador la página de recursos para aprender</translation>
     </message>
     <message>
         <source>Learning tools</source>
-        <translation>Juegos para aprender</translation>
+        <translation>Recursos para aprender</translation>
     </message>
     <message>
         <source>Picture that opens the learning-tools page</source>
-        <translation>Imagen que abre la página de juegos</translation>
+        <translation>Imagen que abre la página de recursos para aprender</translation>
     </message>
     <message>
         <source>Answer to %1</source>
@@ -205,17 +205,51 @@
         <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
         <translation>Mal.</translation>
     </message>
+    <message>
+        <source>Reading aloud</source>
+        <extracomment>Said when reading aloud is turned on.</extracomment>
+        <translation>Lectura en voz alta</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Silencio</translation>
+    </message>
+    <message>
+        <source>Numbers from %1 to %2. %3</source>
+        <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
+        <translation>Números del %1 al %2. %3</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix</name>
     <message>
         <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
-        <translation>Práctica de cálculo para niños: un problema cada vez, corregido al pulsar Intro.</translation>
+        <translation>Práctica de cálculo para niños: una cuenta tras otra, corregida en cuanto se pulsa Enter.</translation>
     </message>
     <message>
         <source>%1: takes no files or other arguments: %2</source>
         <extracomment>%1 is the program, %2 what was given after it.</extracomment>
         <translation>%1: no admite archivos ni otros argumentos: %2</translation>
+    </message>
+    <message>
+        <source>Read the problems and the verdicts aloud. %1 turns it on and off.</source>
+        <extracomment>Help for the --read-aloud option; %1 is the key, Ctrl+R.</extracomment>
+        <translation>Lee las cuentas en voz alta y dice si la respuesta está bien. %1 activa y desactiva la lectura.</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no speech service answers. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: no se puede leer en voz alta: no responde ningún servicio de voz. La práctica sigue en silencio.</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no voice speaks this language. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: no se puede leer en voz alta: ninguna voz habla este idioma. La práctica sigue en silencio.</translation>
+    </message>
+    <message>
+        <source>%1: reading aloud stopped: the speech service went away. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: lectura en voz alta interrumpida: el servicio de voz ya no responde. La práctica sigue en silencio.</translation>
     </message>
 </context>
 <context>

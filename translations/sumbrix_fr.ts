@@ -5,7 +5,7 @@
     <name>frmSumbrix</name>
     <message>
         <source>Problem</source>
-        <translation>Problème</translation>
+        <translation>Calcul</translation>
     </message>
     <message>
         <source>Diagnostics</source>
@@ -13,15 +13,15 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>Plus de jeux sur %1</translation>
+        <translation>Outils gratuits pour apprendre : %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
-        <translation>Tes points</translation>
+        <translation>Tableau des points</translation>
     </message>
     <message>
         <source>Your score</source>
-        <translation>Ton score</translation>
+        <translation>Tes points</translation>
     </message>
     <message>
         <source>Right</source>
@@ -35,12 +35,12 @@
     </message>
     <message>
         <source>Problem du jour </source>
-        <translation>Problème du jour </translation>
+        <translation>Calcul du jour </translation>
     </message>
     <message>
         <source>Time:</source>
         <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
-        <translation>Sec.:</translation>
+        <translation>Sec.</translation>
     </message>
     <message>
         <source>Setup </source>
@@ -62,7 +62,7 @@
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>Version %1 © 2026 les auteurs de Sumbrix. GNU GPL 3 ou plus.</translation>
+        <translation>Version %1 © 2026 les auteurs de Sumbrix. GNU GPL 3 ou ultérieure.</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Problem and Diagnostics pages</source>
-        <translation>Pages Problème et Historique</translation>
+        <translation>Pages Calcul et Historique</translation>
     </message>
     <message>
         <source>Operation</source>
@@ -78,7 +78,7 @@
     </message>
     <message>
         <source>From</source>
-        <translation>De</translation>
+        <translation>À partir du nombre</translation>
     </message>
     <message>
         <source>Smallest number drawn</source>
@@ -86,7 +86,7 @@
     </message>
     <message>
         <source>To</source>
-        <translation>À</translation>
+        <translation>Jusqu&apos;au nombre</translation>
     </message>
     <message>
         <source>Largest number drawn</source>
@@ -110,7 +110,7 @@
     </message>
     <message>
         <source>Second number</source>
-        <translation>Second nombre</translation>
+        <translation>Deuxième nombre</translation>
     </message>
     <message>
         <source>Type the answer, then press Enter</source>
@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Seconds on this problem</source>
-        <translation>Secondes sur ce problème</translation>
+        <translation>Secondes passées sur ce calcul</translation>
     </message>
     <message>
         <source>Right answers</source>
@@ -134,7 +134,7 @@
     </message>
     <message>
         <source>Score</source>
-        <translation>Score</translation>
+        <translation>Points</translation>
     </message>
     <message>
         <source>History</source>
@@ -142,19 +142,19 @@
     </message>
     <message>
         <source>Every graded answer with its time</source>
-        <translation>Chaque réponse avec son heure</translation>
+        <translation>Chaque réponse corrigée avec son heure</translation>
     </message>
     <message>
         <source>Opens the learning-tools page in the browser</source>
-        <translation>Ouvre la page des jeux dans le navigateur</translation>
+        <translation>Ouvre dans le navigateur la page des outils pour apprendre</translation>
     </message>
     <message>
         <source>Learning tools</source>
-        <translation>Jeux pour apprendre</translation>
+        <translation>Outils pour apprendre</translation>
     </message>
     <message>
         <source>Picture that opens the learning-tools page</source>
-        <translation>Image qui ouvre la page des jeux</translation>
+        <translation>Image qui ouvre la page des outils pour apprendre</translation>
     </message>
     <message>
         <source>Answer to %1</source>
@@ -188,34 +188,68 @@
     <message>
         <source>Right. %1</source>
         <extracomment>Said after a right answer; %1 is the next problem.</extracomment>
-        <translation>Juste. %1</translation>
+        <translation>Bonne réponse. %1</translation>
     </message>
     <message>
         <source>Wrong. %1</source>
         <extracomment>Said after a wrong answer; %1 is the next problem.</extracomment>
-        <translation>Faux. %1</translation>
+        <translation>Mauvaise réponse. %1</translation>
     </message>
     <message>
         <source>Right.</source>
         <extracomment>Said after a right answer, when the next problem is read on its own.</extracomment>
-        <translation>Juste.</translation>
+        <translation>Bonne réponse.</translation>
     </message>
     <message>
         <source>Wrong.</source>
         <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
-        <translation>Faux.</translation>
+        <translation>Mauvaise réponse.</translation>
+    </message>
+    <message>
+        <source>Reading aloud</source>
+        <extracomment>Said when reading aloud is turned on.</extracomment>
+        <translation>Lecture à voix haute</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Silence</translation>
+    </message>
+    <message>
+        <source>Numbers from %1 to %2. %3</source>
+        <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
+        <translation>Nombres de %1 à %2. %3</translation>
     </message>
 </context>
 <context>
     <name>sumbrix</name>
     <message>
         <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
-        <translation>Entraînement au calcul pour les enfants : un problème à la fois, corrigé dès qu&apos;on appuie sur Entrée.</translation>
+        <translation>Entraînement au calcul pour les enfants : un calcul à la fois, corrigé dès qu&apos;on appuie sur Entrée.</translation>
     </message>
     <message>
         <source>%1: takes no files or other arguments: %2</source>
         <extracomment>%1 is the program, %2 what was given after it.</extracomment>
         <translation>%1 : n&apos;accepte ni fichier ni autre argument : %2</translation>
+    </message>
+    <message>
+        <source>Read the problems and the verdicts aloud. %1 turns it on and off.</source>
+        <extracomment>Help for the --read-aloud option; %1 is the key, Ctrl+R.</extracomment>
+        <translation>Lit les calculs à voix haute et dit si la réponse est juste. %1 active ou désactive la lecture.</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no speech service answers. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1 : lecture à voix haute impossible : aucun service de synthèse vocale ne répond. L&apos;entraînement continue en silence.</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no voice speaks this language. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1 : lecture à voix haute impossible : aucune voix ne parle cette langue. L&apos;entraînement continue en silence.</translation>
+    </message>
+    <message>
+        <source>%1: reading aloud stopped: the speech service went away. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1 : lecture à voix haute arrêtée : le service de synthèse vocale ne répond plus. L&apos;entraînement continue en silence.</translation>
     </message>
 </context>
 <context>

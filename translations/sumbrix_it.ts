@@ -5,7 +5,7 @@
     <name>frmSumbrix</name>
     <message>
         <source>Problem</source>
-        <translation>Problema</translation>
+        <translation>Calcolo</translation>
     </message>
     <message>
         <source>Diagnostics</source>
@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>Altri giochi su %1</translation>
+        <translation>Strumenti gratuiti per imparare: %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
@@ -35,12 +35,12 @@
     </message>
     <message>
         <source>Problem du jour </source>
-        <translation>Il tuo problema </translation>
+        <translation>Calcolo del giorno </translation>
     </message>
     <message>
         <source>Time:</source>
         <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
-        <translation>Sec.:</translation>
+        <translation>Sec.</translation>
     </message>
     <message>
         <source>Setup </source>
@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Problem and Diagnostics pages</source>
-        <translation>Pagine Problema e Cronologia</translation>
+        <translation>Pagine Calcolo e Cronologia</translation>
     </message>
     <message>
         <source>Operation</source>
@@ -78,7 +78,7 @@
     </message>
     <message>
         <source>From</source>
-        <translation>Da</translation>
+        <translation>Dal numero</translation>
     </message>
     <message>
         <source>Smallest number drawn</source>
@@ -86,7 +86,7 @@
     </message>
     <message>
         <source>To</source>
-        <translation>A</translation>
+        <translation>Al numero</translation>
     </message>
     <message>
         <source>Largest number drawn</source>
@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Seconds on this problem</source>
-        <translation>Secondi su questo problema</translation>
+        <translation>Secondi passati su questo calcolo</translation>
     </message>
     <message>
         <source>Right answers</source>
@@ -130,7 +130,7 @@
     </message>
     <message>
         <source>Percent right</source>
-        <translation>Percentuale giuste</translation>
+        <translation>Percentuale di risposte giuste</translation>
     </message>
     <message>
         <source>Score</source>
@@ -146,15 +146,15 @@
     </message>
     <message>
         <source>Opens the learning-tools page in the browser</source>
-        <translation>Apre la pagina dei giochi nel browser</translation>
+        <translation>Apre nel browser la pagina degli strumenti per imparare</translation>
     </message>
     <message>
         <source>Learning tools</source>
-        <translation>Giochi per imparare</translation>
+        <translation>Strumenti per imparare</translation>
     </message>
     <message>
         <source>Picture that opens the learning-tools page</source>
-        <translation>Immagine che apre la pagina dei giochi</translation>
+        <translation>Immagine che apre la pagina degli strumenti per imparare</translation>
     </message>
     <message>
         <source>Answer to %1</source>
@@ -205,17 +205,51 @@
         <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
         <translation>Sbagliato.</translation>
     </message>
+    <message>
+        <source>Reading aloud</source>
+        <extracomment>Said when reading aloud is turned on.</extracomment>
+        <translation>Lettura ad alta voce</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Silenzio</translation>
+    </message>
+    <message>
+        <source>Numbers from %1 to %2. %3</source>
+        <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
+        <translation>Numeri da %1 a %2. %3</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix</name>
     <message>
         <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
-        <translation>Esercizi di calcolo per bambini: un problema alla volta, corretto appena si preme Invio.</translation>
+        <translation>Esercizi di calcolo per bambini: un calcolo alla volta, corretto appena si preme Invio.</translation>
     </message>
     <message>
         <source>%1: takes no files or other arguments: %2</source>
         <extracomment>%1 is the program, %2 what was given after it.</extracomment>
         <translation>%1: non accetta file né altri argomenti: %2</translation>
+    </message>
+    <message>
+        <source>Read the problems and the verdicts aloud. %1 turns it on and off.</source>
+        <extracomment>Help for the --read-aloud option; %1 is the key, Ctrl+R.</extracomment>
+        <translation>Legge ad alta voce i calcoli e dice se la risposta è giusta. %1 attiva e disattiva la lettura.</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no speech service answers. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: impossibile leggere ad alta voce: nessun servizio di sintesi vocale risponde. L&apos;esercizio continua in silenzio.</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no voice speaks this language. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: impossibile leggere ad alta voce: nessuna voce parla questa lingua. L&apos;esercizio continua in silenzio.</translation>
+    </message>
+    <message>
+        <source>%1: reading aloud stopped: the speech service went away. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: lettura ad alta voce interrotta: il servizio di sintesi vocale non risponde più. L&apos;esercizio continua in silenzio.</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
     <name>frmSumbrix</name>
     <message>
         <source>Problem</source>
-        <translation>Oppgave</translation>
+        <translation>Regnestykke</translation>
     </message>
     <message>
         <source>Diagnostics</source>
@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>Mer å lære på %1</translation>
+        <translation>Flere gratis læringsverktøy på %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
@@ -35,7 +35,7 @@
     </message>
     <message>
         <source>Problem du jour </source>
-        <translation>Oppgaven din </translation>
+        <translation>Dagens regnestykke </translation>
     </message>
     <message>
         <source>Time:</source>
@@ -62,7 +62,7 @@
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>Versjon %1 © 2026 Sumbrix-forfatterne. GNU GPL 3 eller nyere.</translation>
+        <translation>Versjon %1 © 2026 Sumbrix-forfatterne. GNU GPL 3 eller senere.</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Problem and Diagnostics pages</source>
-        <translation>Sidene Oppgave og Historikk</translation>
+        <translation>Sidene Regnestykke og Historikk</translation>
     </message>
     <message>
         <source>Operation</source>
@@ -78,7 +78,7 @@
     </message>
     <message>
         <source>From</source>
-        <translation>Fra</translation>
+        <translation>Fra tallet</translation>
     </message>
     <message>
         <source>Smallest number drawn</source>
@@ -86,7 +86,7 @@
     </message>
     <message>
         <source>To</source>
-        <translation>Til</translation>
+        <translation>Til tallet</translation>
     </message>
     <message>
         <source>Largest number drawn</source>
@@ -98,7 +98,7 @@
     </message>
     <message>
         <source>Sets the largest number drawn</source>
-        <translation>Velger største tall</translation>
+        <translation>Velger det største tallet</translation>
     </message>
     <message>
         <source>First number</source>
@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Seconds on this problem</source>
-        <translation>Sekunder på denne oppgaven</translation>
+        <translation>Sekunder på dette regnestykket</translation>
     </message>
     <message>
         <source>Right answers</source>
@@ -130,7 +130,7 @@
     </message>
     <message>
         <source>Percent right</source>
-        <translation>Prosent riktig</translation>
+        <translation>Prosent riktige svar</translation>
     </message>
     <message>
         <source>Score</source>
@@ -142,19 +142,19 @@
     </message>
     <message>
         <source>Every graded answer with its time</source>
-        <translation>Hvert svar med klokkeslett</translation>
+        <translation>Hvert rettet svar med klokkeslett</translation>
     </message>
     <message>
         <source>Opens the learning-tools page in the browser</source>
-        <translation>Åpner siden med læringsspill i nettleseren</translation>
+        <translation>Åpner siden med læringsverktøy i nettleseren</translation>
     </message>
     <message>
         <source>Learning tools</source>
-        <translation>Læringsspill</translation>
+        <translation>Læringsverktøy</translation>
     </message>
     <message>
         <source>Picture that opens the learning-tools page</source>
-        <translation>Bilde som åpner siden med læringsspill</translation>
+        <translation>Bilde som åpner siden med læringsverktøy</translation>
     </message>
     <message>
         <source>Answer to %1</source>
@@ -205,17 +205,51 @@
         <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
         <translation>Feil.</translation>
     </message>
+    <message>
+        <source>Reading aloud</source>
+        <extracomment>Said when reading aloud is turned on.</extracomment>
+        <translation>Opplesning på</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Opplesning av</translation>
+    </message>
+    <message>
+        <source>Numbers from %1 to %2. %3</source>
+        <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
+        <translation>Tall fra %1 til %2. %3</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix</name>
     <message>
         <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
-        <translation>Regnetrening for barn: én oppgave om gangen, rettet så snart Enter trykkes.</translation>
+        <translation>Regnetrening for barn: ett regnestykke om gangen, rettet så snart du trykker Enter.</translation>
     </message>
     <message>
         <source>%1: takes no files or other arguments: %2</source>
         <extracomment>%1 is the program, %2 what was given after it.</extracomment>
         <translation>%1: tar ikke imot filer eller andre argumenter: %2</translation>
+    </message>
+    <message>
+        <source>Read the problems and the verdicts aloud. %1 turns it on and off.</source>
+        <extracomment>Help for the --read-aloud option; %1 is the key, Ctrl+R.</extracomment>
+        <translation>Leser regnestykkene høyt og sier om svaret er riktig. %1 slår opplesningen av og på.</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no speech service answers. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: kan ikke lese høyt: ingen taletjeneste svarer. Treningen fortsetter uten lyd.</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no voice speaks this language. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: kan ikke lese høyt: ingen stemme snakker dette språket. Treningen fortsetter uten lyd.</translation>
+    </message>
+    <message>
+        <source>%1: reading aloud stopped: the speech service went away. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: opplesningen stoppet: taletjenesten svarer ikke lenger. Treningen fortsetter uten lyd.</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,7 @@
     <name>frmSumbrix</name>
     <message>
         <source>Problem</source>
-        <translation>Problema</translation>
+        <translation>Conta</translation>
     </message>
     <message>
         <source>Diagnostics</source>
@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>Mais jogos em %1</translation>
+        <translation>Recursos grátis para aprender: %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
@@ -35,12 +35,12 @@
     </message>
     <message>
         <source>Problem du jour </source>
-        <translation>Seu problema </translation>
+        <translation>Conta do dia </translation>
     </message>
     <message>
         <source>Time:</source>
         <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
-        <translation>Seg.:</translation>
+        <translation>Seg.</translation>
     </message>
     <message>
         <source>Setup </source>
@@ -54,7 +54,7 @@
     <message>
         <source>to</source>
         <extracomment>Above the largest number drawn; the box is 17 pixels wide.</extracomment>
-        <translation>a</translation>
+        <translation>até</translation>
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Problem and Diagnostics pages</source>
-        <translation>Páginas Problema e Histórico</translation>
+        <translation>Páginas Conta e Histórico</translation>
     </message>
     <message>
         <source>Operation</source>
@@ -78,7 +78,7 @@
     </message>
     <message>
         <source>From</source>
-        <translation>De</translation>
+        <translation>A partir do número</translation>
     </message>
     <message>
         <source>Smallest number drawn</source>
@@ -86,7 +86,7 @@
     </message>
     <message>
         <source>To</source>
-        <translation>A</translation>
+        <translation>Até o número</translation>
     </message>
     <message>
         <source>Largest number drawn</source>
@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Seconds on this problem</source>
-        <translation>Segundos neste problema</translation>
+        <translation>Segundos nesta conta</translation>
     </message>
     <message>
         <source>Right answers</source>
@@ -142,24 +142,24 @@
     </message>
     <message>
         <source>Every graded answer with its time</source>
-        <translation>Cada resposta com a hora</translation>
+        <translation>Cada resposta corrigida com a hora</translation>
     </message>
     <message>
         <source>Opens the learning-tools page in the browser</source>
-        <translation>Abre a página de jogos no navegador</translation>
+        <translation>Abre no navegador a página de recursos para aprender</translation>
     </message>
     <message>
         <source>Learning tools</source>
-        <translation>Jogos para aprender</translation>
+        <translation>Recursos para aprender</translation>
     </message>
     <message>
         <source>Picture that opens the learning-tools page</source>
-        <translation>Imagem que abre a página de jogos</translation>
+        <translation>Imagem que abre a página de recursos para aprender</translation>
     </message>
     <message>
         <source>Answer to %1</source>
         <extracomment>The answer box as a screen reader names it; %1 is the problem in words.</extracomment>
-        <translation>Resposta para %1</translation>
+        <translation>Resposta de %1</translation>
     </message>
 </context>
 <context>
@@ -205,17 +205,51 @@
         <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
         <translation>Errado.</translation>
     </message>
+    <message>
+        <source>Reading aloud</source>
+        <extracomment>Said when reading aloud is turned on.</extracomment>
+        <translation>Leitura em voz alta</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Silêncio</translation>
+    </message>
+    <message>
+        <source>Numbers from %1 to %2. %3</source>
+        <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
+        <translation>Números de %1 até %2. %3</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix</name>
     <message>
         <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
-        <translation>Treino de contas para crianças: um problema de cada vez, corrigido assim que Enter é pressionado.</translation>
+        <translation>Treino de contas para crianças: uma conta de cada vez, corrigida assim que se aperta Enter.</translation>
     </message>
     <message>
         <source>%1: takes no files or other arguments: %2</source>
         <extracomment>%1 is the program, %2 what was given after it.</extracomment>
         <translation>%1: não aceita arquivos nem outros argumentos: %2</translation>
+    </message>
+    <message>
+        <source>Read the problems and the verdicts aloud. %1 turns it on and off.</source>
+        <extracomment>Help for the --read-aloud option; %1 is the key, Ctrl+R.</extracomment>
+        <translation>Lê as contas em voz alta e diz se a resposta está certa. %1 liga e desliga a leitura.</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no speech service answers. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: não é possível ler em voz alta: nenhum serviço de voz responde. O treino continua em silêncio.</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no voice speaks this language. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: não é possível ler em voz alta: nenhuma voz fala este idioma. O treino continua em silêncio.</translation>
+    </message>
+    <message>
+        <source>%1: reading aloud stopped: the speech service went away. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: a leitura em voz alta parou: o serviço de voz deixou de responder. O treino continua em silêncio.</translation>
     </message>
 </context>
 <context>

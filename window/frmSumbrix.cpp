@@ -145,6 +145,9 @@ void frmSumbrix::CreateControls()
     QWidget *problem = SSTab1->addSheet(tr("Problem"));
     QWidget *diagnostics = SSTab1->addSheet(tr("Diagnostics"));
     SSTab1->setCurrentIndex(0);
+    for (int i = 0; i < SSTab1->count(); ++i)
+        sumbrix::NamedPage(SSTab1->widget(i), SSTab1->tabText(i));
+    sumbrix::SayPageOnTurn(SSTab1);
 
     // Diagnostics page
     cmdGotoQuor = Place(new QPushButton(tr("More free learning tools at %1").arg(sumbrix::LearningToolsAddress()),
@@ -319,8 +322,20 @@ void frmSumbrix::WireEvents()
     connect(txtAnswer, &sumbrix::AnswerBox::keyPressed, this, &frmSumbrix::txtAnswer_KeyPress);
     connect(Image1, &sumbrix::ClickableImage::clicked, this, &frmSumbrix::Image1_Click);
     connect(cmdGotoQuor, &QPushButton::clicked, this, &frmSumbrix::cmdGotoQuor_Click);
+    // Turned from inside a page (Ctrl+Tab), a page is entered at its first
+    // control: the answer box, or the history. Qt would go back to the
+    // control that last had the focus there.
+    connect(SSTab1, &QTabWidget::currentChanged, this, [this](int index) {
+        QWidget *first = index == 0 ? static_cast<QWidget *>(txtAnswer) : List1;
+        if (QWidget *focused = QApplication::focusWidget(); focused && SSTab1->currentWidget()->isAncestorOf(focused))
+            first->setFocus(Qt::TabFocusReason);
+    });
     // Ctrl+Q closes, as in every desktop program.
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this, &QWidget::close);
+    // Ctrl+R turns reading aloud on and off: no control uses it, and a
+    // child typing digits does not press Ctrl.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this), &QShortcut::activated, this,
+            &frmSumbrix::ToggleReadAloud);
 }
 
 void frmSumbrix::Form_Load()
@@ -335,6 +350,8 @@ void frmSumbrix::boxOp_Click()
         Refused();
     ProblemShown();
     sumbrix::SayChosenItem(boxOp);
+    readAloud_.Say(boxOp->currentText());
+    readAloud_.Say(SpokenProblem(), false);
 }
 
 void frmSumbrix::HScroll1_Change(int value)
@@ -342,6 +359,8 @@ void frmSumbrix::HScroll1_Change(int value)
     if (!quiz_.RangeTopChanged(value))
         Refused();
     ProblemShown();
+    // The thumb has come to rest (a drag ends here too): say the range.
+    readAloud_.Say(sumbrix::SpokenRange(State().RangeMin, State().RangeMax, SpokenProblem()));
 }
 
 void frmSumbrix::HScroll1_Scroll(int value)
@@ -371,6 +390,7 @@ void frmSumbrix::txtAnswer_KeyPress(int KeyAscii)
                                                         : sumbrix::Verdict::None;
     const QString problem = SpokenProblem();
     sumbrix::SayAfterEnter(txtAnswer, verdict, problem, AnswerName(problem));
+    readAloud_.Say(sumbrix::SpokenAfterEnter(verdict, problem));
 }
 
 QString frmSumbrix::SpokenProblem() const
@@ -384,6 +404,34 @@ QString frmSumbrix::AnswerName(const QString &problem) const { return tr("Answer
 // The answer box carries the problem in its name, so a screen reader reads
 // the problem whenever the box takes the focus.
 void frmSumbrix::ProblemShown() { txtAnswer->setAccessibleName(AnswerName(SpokenProblem())); }
+
+void frmSumbrix::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    // The speech engine connects synchronously: the window is shown first.
+    if (readAloudAtFirstFrame_) {
+        readAloudAtFirstFrame_ = false;
+        QTimer::singleShot(0, this, &frmSumbrix::StartReadingAloud);
+    }
+}
+
+void frmSumbrix::StartReadingAloud()
+{
+    readAloud_.SetOn(true);
+    readAloud_.Say(SpokenProblem());
+}
+
+void frmSumbrix::ToggleReadAloud()
+{
+    if (readAloud_.IsOn()) {
+        readAloud_.Say(sumbrix::SpokenReadingAloud(false));
+        readAloud_.SetOn(false);
+        return;
+    }
+    readAloud_.SetOn(true);
+    readAloud_.Say(sumbrix::SpokenReadingAloud(true));
+    readAloud_.Say(SpokenProblem(), false);
+}
 
 void frmSumbrix::Image1_Click() { OpenBrowser(sumbrix::LearningToolsUrl()); }
 

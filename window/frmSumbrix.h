@@ -5,6 +5,7 @@
 #pragma once
 
 #include "quiz.h"
+#include "readaloud.h"
 #include "widgetsurface.h"
 
 #include <QWidget>
@@ -32,6 +33,12 @@ public:
 
     bool OpenBrowser(const QString &URL);
     const sumbrix::QuizState &State() const { return quiz_.State(); }
+    // Starts reading aloud once the first frame is on screen.
+    void ReadAloudFromFirstFrame() { readAloudAtFirstFrame_ = true; }
+    bool ReadingAloud() const { return readAloud_.IsOn(); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
 
 private slots:
     void boxOp_Click();
@@ -41,6 +48,7 @@ private slots:
     void txtAnswer_KeyPress(int KeyAscii);
     void Image1_Click();
     void cmdGotoQuor_Click();
+    void ToggleReadAloud();
 
 private:
     void Form_Load();
@@ -50,6 +58,7 @@ private:
     void ProblemShown();
     QString SpokenProblem() const;
     QString AnswerName(const QString &problem) const;
+    void StartReadingAloud();
 
     sumbrix::TabbedDialog *SSTab1 = nullptr;
     QPushButton *cmdGotoQuor = nullptr;
@@ -88,4 +97,6 @@ private:
     sumbrix::SystemClock clock_;
     sumbrix::ClockSeededRandom random_{clock_};
     sumbrix::Quiz quiz_{surface_, clock_, random_};
+    sumbrix::ReadAloud readAloud_;
+    bool readAloudAtFirstFrame_ = false;
 };

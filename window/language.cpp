@@ -30,4 +30,14 @@ void UseLanguage(const QLocale &locale)
     install(QStringLiteral("sumbrix"), QStringLiteral(":/i18n"));
 }
 
+QLocale WindowLanguage()
+{
+    if (const QCoreApplication *app = QCoreApplication::instance())
+        for (const QTranslator *t : app->findChildren<QTranslator *>(QStringLiteral("sumbrix-translator"),
+                                                                      Qt::FindDirectChildrenOnly))
+            if (t->filePath().startsWith(QLatin1String(":/i18n")))
+                return QLocale(t->language());
+    return QLocale(QLocale::English);
+}
+
 }  // namespace sumbrix

@@ -14,4 +14,8 @@ namespace sumbrix {
 // before. A language without a catalogue leaves the texts in English.
 void UseLanguage(const QLocale &locale = QLocale::system());
 
+// The language of the catalogue the window's texts come from; English
+// when none was installed.
+QLocale WindowLanguage();
+
 }  // namespace sumbrix

@@ -37,7 +37,7 @@ void NoDisplay(QtMsgType type, const QMessageLogContext &, const QString &messag
 int main(int argc, char *argv[])
 {
     QCoreApplication::setApplicationVersion(QStringLiteral(SUMBRIX_VERSION));
-    sumbrix::ReadCommandLine(argc, argv);
+    const sumbrix::Options options = sumbrix::ReadCommandLine(argc, argv);
     // Qt aborts without a display; tell the user plainly instead.
     if (!HasDisplay()) {
         std::fputs("sumbrix: no graphical display found (DISPLAY and WAYLAND_DISPLAY are not set).\n"
@@ -56,6 +56,8 @@ int main(int argc, char *argv[])
     // Without a window manager a new window lands at (0, 0); centre it.
     if (const QScreen *screen = window.screen())
         window.move(screen->availableGeometry().center() - window.rect().center());
+    if (options.readAloud)
+        window.ReadAloudFromFirstFrame();
     window.show();
     return app.exec();
 }

@@ -23,10 +23,10 @@ constexpr const char *kQtFlags[] = {"reverse", "widgetcount", "nograb", "dograb"
 
 }  // namespace
 
-void ReadCommandLine(int argc, char *argv[])
+Options ReadCommandLine(int argc, char *argv[])
 {
     if (argc < 2)
-        return;  // the usual start: nothing to read, nothing to pay for
+        return {};  // the usual start: nothing to read, nothing to pay for
     // A core application needs no display, so --help works without one.
     // It is gone before the window's application is made.
     QCoreApplication app(argc, argv);
@@ -37,6 +37,12 @@ void ReadCommandLine(int argc, char *argv[])
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
     parser.addVersionOption();
+    //: Help for the --read-aloud option; %1 is the key, Ctrl+R.
+    const QCommandLineOption readAloud(
+        QStringLiteral("read-aloud"),
+        QCoreApplication::translate("sumbrix", "Read the problems and the verdicts aloud. %1 turns it on and off.")
+            .arg(QStringLiteral("Ctrl+R")));
+    parser.addOption(readAloud);
     for (const char *name : kQtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -55,6 +61,7 @@ void ReadCommandLine(int argc, char *argv[])
         std::fprintf(stderr, "%s\n", qPrintable(refusal));
         std::exit(EXIT_FAILURE);
     }
+    return {parser.isSet(readAloud)};
 }
 
 }  // namespace sumbrix

@@ -5,9 +5,14 @@
 
 namespace sumbrix {
 
+struct Options {
+    bool readAloud = false;  // --read-aloud
+};
+
 // Answers --help and --version, and refuses what it does not know, each
-// by leaving the process; returns when the window should start. Qt's own
-// options (-platform, -style ...) pass through for QApplication to take.
-void ReadCommandLine(int argc, char *argv[]);
+// by leaving the process; returns what was asked for when the window
+// should start. Qt's own options (-platform, -style ...) pass through for
+// QApplication to take.
+Options ReadCommandLine(int argc, char *argv[]);
 
 }  // namespace sumbrix

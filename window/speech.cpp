@@ -3,6 +3,10 @@
 #include "speech.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTimer>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
@@ -69,6 +73,21 @@ QString SpokenAfterEnter(Verdict verdict, const QString &problem)
     return problem;
 }
 
+QString SpokenRange(int smallest, int largest, const QString &problem)
+{
+    //: Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.
+    return QCoreApplication::translate("speech", "Numbers from %1 to %2. %3")
+        .arg(QString::number(smallest), QString::number(largest), problem);
+}
+
+QString SpokenReadingAloud(bool on)
+{
+    //: Said when reading aloud is turned on.
+    return on ? QCoreApplication::translate("speech", "Reading aloud")
+              //: Said when reading aloud is turned off.
+              : QCoreApplication::translate("speech", "Quiet");
+}
+
 std::unique_ptr<QAccessibleEvent> SentenceEvent(QWidget *focused, const QString &sentence)
 {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
@@ -125,10 +144,43 @@ QAccessibleInterface *PlainStack(const QString &, QObject *object)
 {
     if (object && object->property("sumbrixPlainStack").toBool())
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Client);
+    if (object && object->property("sumbrixNamedPage").toBool())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::PageTab);
     return nullptr;
 }
 
+void InstallFactory()
+{
+    static const bool installed = (QAccessible::installFactory(PlainStack), true);
+    Q_UNUSED(installed);
+}
+
 }  // namespace
+
+void SayPageOnTurn(QTabWidget *tabs)
+{
+    // A screen reader names the page the focus enters, except where the
+    // focus lands in a frame of its own within it: the answer box. There
+    // the page's name is said as a sentence, once the focus has moved.
+    QObject::connect(tabs, &QTabWidget::currentChanged, tabs, [tabs](int index) {
+        QTimer::singleShot(0, tabs, [tabs, index] {
+            QWidget *focused = QApplication::focusWidget();
+            if (tabs->currentIndex() == index && qobject_cast<QLineEdit *>(focused) &&
+                tabs->currentWidget()->isAncestorOf(focused))
+                Say(focused, tabs->tabText(index));
+        });
+    });
+}
+
+void NamedPage(QWidget *page, const QString &name)
+{
+    // A page is a plain widget, which a screen reader passes over; as a
+    // named group it is announced whenever the focus enters it, so the
+    // child hears which page Ctrl+Tab has turned to.
+    page->setProperty("sumbrixNamedPage", true);
+    page->setAccessibleName(name);
+    InstallFactory();
+}
 
 void PlainPageStack(QWidget *tabs)
 {
@@ -136,8 +188,7 @@ void PlainPageStack(QWidget *tabs)
     // only the place the pages sit in, like any other plain widget.
     if (auto *stack = tabs->findChild<QStackedWidget *>()) {
         stack->setProperty("sumbrixPlainStack", true);
-        static const bool installed = (QAccessible::installFactory(PlainStack), true);
-        Q_UNUSED(installed);
+        InstallFactory();
     }
 }
 

@@ -8,6 +8,7 @@
 
 class QAccessibleEvent;
 class QComboBox;
+class QTabWidget;
 class QWidget;
 
 namespace sumbrix {
@@ -19,6 +20,12 @@ enum class Verdict { None, Right, Wrong };
 
 // What follows Enter: the verdict, if the answer was graded, then the next problem.
 QString SpokenAfterEnter(Verdict verdict, const QString &problem);
+
+// Said when the top of the range has come to rest: the range, then the problem.
+QString SpokenRange(int smallest, int largest, const QString &problem);
+
+// Said when reading aloud is turned on or off.
+QString SpokenReadingAloud(bool on);
 
 // After Enter: gives the focused answer box its new name, `name`, which
 // holds `problem`, and has the screen reader say the verdict and the new
@@ -36,6 +43,13 @@ std::unique_ptr<QAccessibleEvent> SentenceEvent(QWidget *focused, const QString 
 // Has the screen reader read the item just chosen in `box`, when it has
 // the focus: Up, Down or a typed letter change a closed list silently.
 void SayChosenItem(QComboBox *box);
+
+// Has a screen reader say the page's name when `tabs` turns to it with
+// the focus inside a page (Ctrl+Tab).
+void SayPageOnTurn(QTabWidget *tabs);
+
+// Has a screen reader announce `page` by `name` whenever the focus enters it.
+void NamedPage(QWidget *page, const QString &name);
 
 // Reads the page stack of `tabs` as a plain container, so the screen
 // reader does not announce it as an unnamed "layered pane".

@@ -1,0 +1,278 @@
+#!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Sumbrix authors
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Plays the drill with reading aloud on, as a child who cannot read would,
+and checks what the speech service was told to say, and in which language.
+
+A private speech-dispatcher (its own folder and socket, found through
+SPEECHD_ADDRESS) logs every sentence as a "DATA:|...|" line and each
+language as "SET SELF LANGUAGE xx"; its espeak-ng voices speak to a null
+sound device. The program runs on a private X display with a private
+session bus, in each language of the table; then once more with no speech
+service at all, and once with one that dies while in use.
+
+    tst_readaloud.py PROGRAM TRANSLATIONS_DIR
+"""
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import time
+import xml.etree.ElementTree as ET
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import tst_orca as desktop  # noqa: E402  (the private X display and the reaping)
+
+SKIP = 77
+LIMIT = 60
+# The languages played through: English, and two catalogues with voices
+# of espeak-ng's.
+LANGUAGES = [("en", None), ("de", "de"), ("fr", "fr")]
+failures = []
+
+
+def check(condition, what, heard):
+    print(f"{'ok  ' if condition else 'FAIL'} {what}\n       heard: {heard}", flush=True)
+    if not condition:
+        failures.append(what)
+
+
+def catalogue(folder, language):
+    """The window's texts in `language`: (context, source) -> translation."""
+    if language is None:
+        return lambda context, source: source
+    texts = {}
+    for context in ET.parse(os.path.join(folder, f"sumbrix_{language}.ts")).getroot().iter("context"):
+        name = context.findtext("name")
+        for message in context.iter("message"):
+            texts[(name, message.findtext("source"))] = message.findtext("translation")
+    return lambda context, source: texts[(context, source)]
+
+
+class Speech(desktop.Session):
+    """A private X display, session bus and speech-dispatcher."""
+
+    def __init__(self, program, daemon=True):
+        super().__init__(program)
+        self.daemon = daemon
+        self.speechd_log = os.path.join(self.work, "speech-dispatcher.log")
+        with open(os.path.join(self.work, "speechd", "speechd.conf"), "w") as f:
+            f.write(f'LogLevel 5\nLogDir "{self.work}"\nAudioOutputMethod "alsa"\n'
+                    'AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"\nDefaultModule espeak-ng\n')
+        self.speechd = None
+        self.window_process = None
+
+    def start(self, language, *args):
+        self.start_display()
+        bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"], env=self.env,
+                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, process_group=self.group)
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
+        if self.daemon:
+            self.speechd = self.spawn(["speech-dispatcher", "--run-single", "--timeout", "0", "--config-dir",
+                                       os.path.join(self.work, "speechd"), "--communication-method",
+                                       "unix_socket", "--socket-path", self.socket], "speechd")
+            self.wait_until(lambda: os.path.exists(self.socket), LIMIT, "speech-dispatcher's socket")
+        env = dict(self.env)
+        env.pop("LC_ALL")
+        env.update(LANG="C.UTF-8", LANGUAGE=language)
+        self.window_process = subprocess.Popen([self.program, *args], env=env, stdout=subprocess.DEVNULL,
+                                               stderr=subprocess.PIPE, stdin=subprocess.DEVNULL,
+                                               process_group=self.group, text=True)
+
+        def shown():
+            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Sumbrix$"], env=self.env,
+                                   capture_output=True, text=True).stdout.split()
+            self.window = found[0] if found else None
+            return self.window
+        self.wait_until(shown, LIMIT, "the window")
+        self.xdotool("windowfocus", self.window)
+
+    def speech_log(self):
+        try:
+            with open(self.speechd_log, errors="replace") as f:
+                return f.read()
+        except OSError:
+            return ""
+
+    def said(self):
+        """The sentences given to speak: the lines between a "speak"
+        command and the lone "." that ends its text."""
+        sentences, text = [], None
+        for line in re.findall(r":DATA:\|(.*)$", self.speech_log(), re.M):
+            if text is None:
+                if line.strip().lower() == "speak":
+                    text = []
+            elif line == ".":
+                sentences.append(" ".join(text))
+                text = None
+            else:
+                text.append(line)
+        return sentences
+
+    def heard(self, *keys, typed=None, until=None, quiet=1.5):
+        """Sends keys (and text), then returns the sentences said since:
+        until one matches `until`, and then until quiet for `quiet` s."""
+        before = len(self.said())
+        if typed is not None:
+            self.xdotool("type", "--delay", "60", typed)
+        if keys:
+            self.xdotool("key", "--delay", "150", *keys)
+        if until:
+            self.wait_until(lambda: any(re.search(until, s) for s in self.said()[before:]), LIMIT, until)
+        count, calm = len(self.said()), time.time()
+        while time.time() - calm < quiet:
+            time.sleep(0.1)
+            if len(self.said()) != count:
+                count, calm = len(self.said()), time.time()
+        return self.said()[before:]
+
+    def a11y_switch(self, on):
+        """The desktop's screen-reader switch, as GNOME sets it."""
+        subprocess.run(["dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+                        "org.freedesktop.DBus.Properties.Set", "string:org.a11y.Status",
+                        "string:ScreenReaderEnabled", f"variant:boolean:{'true' if on else 'false'}"],
+                       env=self.env, check=True, capture_output=True)
+
+    def quit(self):
+        """Ctrl+Q; the exit status and what was said on standard error."""
+        self.xdotool("windowfocus", self.window)
+        self.xdotool("key", "ctrl+q")
+        try:
+            status = self.window_process.wait(LIMIT)
+        except subprocess.TimeoutExpired:
+            return None, "still running"
+        return status, self.window_process.stderr.read()
+
+
+def play(program, folder, language, voice):
+    tr = catalogue(folder, None if language == "en" else language)
+    words = {tr("speech", w): w for w in ("plus", "minus", "times", "divided by")}
+    problem = re.compile(r"(\d+) (" + "|".join(map(re.escape, words)) + r") (\d+)")
+
+    def answer(m, offset=0):
+        a, b = int(m.group(1)), int(m.group(3))
+        return str(desktop.WORDS[words[m.group(2)]](a, b) + offset)
+
+    def found(sentences):
+        return next((m for m in map(problem.search, sentences) if m), None)
+
+    s = Speech(program)
+    try:
+        s.start(language, "--read-aloud")
+        name = language
+        # 2. Once shown, the problem, in the window's language and a voice of it.
+        s.wait_until(lambda: found(s.said()), LIMIT, "the first problem")
+        m = found(s.said())
+        check(m is not None, f"{name}: the first problem is said once the window shows", s.said())
+        if voice:
+            check(re.search(r"SET SELF LANGUAGE " + voice, s.speech_log(), re.I) is not None,
+                  f"{name}: the voice speaks {voice}", re.findall(r"SET SELF LANGUAGE \S+", s.speech_log()))
+        # After Enter: the verdict and the next problem, in one sentence.
+        right = tr("speech", "Right. %1").replace("%1", "")
+        heard = s.heard("Return", typed=answer(m), until=re.escape(right))
+        m = found(heard)
+        check(len(heard) == 1 and heard[0].startswith(right) and m, f"{name}: right, then the next problem", heard)
+        wrong = tr("speech", "Wrong. %1").replace("%1", "")
+        heard = s.heard("Return", typed=answer(m, 1), until=re.escape(wrong))
+        check(len(heard) == 1 and heard[0].startswith(wrong) and found(heard), f"{name}: wrong, then the next one",
+              heard)
+        # The clock ticks; nothing is said.
+        check(s.heard(quiet=3.0) == [], f"{name}: the clock is never said", [])
+        # The top of the range, once the scroll bar comes to rest: the range and the problem.
+        rng = re.escape(tr("speech", "Numbers from %1 to %2. %3").split("%1")[0])
+        heard = s.heard("Tab", "Tab", "Right", until=rng)
+        check(any(re.search(rng, h) and found([h]) for h in heard), f"{name}: the new range and its problem", heard)
+        # The operation newly chosen, and its problem.
+        subtraction = tr("sumbrix::Quiz", "Subtraction")
+        heard = s.heard("Tab", "Up", until=re.escape(subtraction))
+        check(subtraction in heard and found(heard) and words[found(heard).group(2)] == "minus",
+              f"{name}: the operation chosen, then its problem", heard)
+        # A new sentence cuts off the one before (speech-dispatcher is told
+        # to cancel first); only the problem after the operation follows it.
+        commands = [c.upper() for c in re.findall(r":DATA:\|(CANCEL|STOP|speak)\b", s.speech_log(), re.I)]
+        cut = sum(1 for a, b in zip(["SPEAK"] + commands, commands) if b == "SPEAK" and a in ("CANCEL", "STOP"))
+        check(commands.count("SPEAK") >= 6 and cut == commands.count("SPEAK") - 1,
+              f"{name}: each sentence cuts off the one before", commands)
+        # Ctrl+R: quiet, and silent; again: reading aloud.
+        heard = s.heard("ctrl+r", until=re.escape(tr("speech", "Quiet")))
+        check(heard == [tr("speech", "Quiet")], f"{name}: Ctrl+R says it turns quiet", heard)
+        # Back to the answer box (from the list: scroll bar, tabs, answer), and Enter.
+        heard = s.heard("shift+Tab", "shift+Tab", "shift+Tab", "Return", quiet=2.0)
+        check(heard == [], f"{name}: quiet, nothing is said", heard)
+        heard = s.heard("ctrl+r", until=problem.pattern)
+        check(heard[:1] == [tr("speech", "Reading aloud")] and found(heard), f"{name}: Ctrl+R reads aloud again",
+              heard)
+        if language == "en":
+            # 3. Beside a screen reader, silent: the desktop's switch on, then off.
+            s.a11y_switch(True)
+            time.sleep(3)  # it is looked for every two seconds
+            heard = s.heard("Return", quiet=2.0)
+            check(heard == [], "silent while the desktop's screen reader is on", heard)
+            s.a11y_switch(False)
+            time.sleep(3)
+            heard = s.heard("Return", until=problem.pattern)
+            check(found(heard) is not None, "speaks again once it is off", heard)
+        status, err = s.quit()
+        check(status == 0 and not err.strip(), f"{name}: Ctrl+Q ends it cleanly, nothing on standard error",
+              (status, err))
+    finally:
+        s.stop()
+    return s
+
+
+def without_speech(program):
+    """5. No speech service at all, then one that dies while in use."""
+    s = Speech(program, daemon=False)
+    try:
+        started = time.time()
+        s.start("en", "--read-aloud")
+        check(time.time() - started < LIMIT, "with no speech service the window still shows", [])
+        s.xdotool("key", "Return")
+        status, err = s.quit()
+        lines = err.strip().splitlines()
+        check(status == 0 and len(lines) == 1 and "cannot read aloud" in lines[0],
+              "with no speech service: one line on standard error, a clean exit", (status, err))
+    finally:
+        s.stop()
+    s = Speech(program)
+    try:
+        s.start("en", "--read-aloud")
+        s.wait_until(lambda: s.said(), LIMIT, "the first sentence")
+        os.kill(s.speechd.pid, signal.SIGKILL)
+        s.speechd.wait()
+        for _ in range(3):
+            s.xdotool("type", "--delay", "60", "1\r")
+            time.sleep(1)
+        status, err = s.quit()
+        lines = err.strip().splitlines()
+        check(status == 0 and len(lines) <= 1, "the service dying mid-drill: at most one line, a clean exit",
+              (status, err))
+    finally:
+        s.stop()
+
+
+def main():
+    program, folder = os.path.abspath(sys.argv[1]), sys.argv[2]
+    for tool in ("speech-dispatcher", "Xvfb", "dbus-daemon", "dbus-send", "xdotool"):
+        if not shutil.which(tool):
+            print(f"SKIP: {tool} is not installed (tools/setup installs it)")
+            return SKIP
+    if not os.path.exists("/usr/lib/speech-dispatcher-modules/sd_espeak-ng"):
+        print("SKIP: speech-dispatcher-espeak-ng is not installed (tools/setup installs it)")
+        return SKIP
+    desktop.become_subreaper()
+    sessions = [play(program, folder, language, voice) for language, voice in LANGUAGES]
+    without_speech(program)
+    if failures:
+        print(f"{len(failures)} of the checks failed; the logs are in {[s.work for s in sessions]}")
+        return 1
+    for s in sessions:
+        shutil.rmtree(s.work, ignore_errors=True)
+    print("reading aloud said what a child who cannot read needs to hear")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
