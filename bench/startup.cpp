@@ -1,8 +1,9 @@
 // SPDX-FileCopyrightText: 2026 The Sumbrix authors
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Start-up and idle benchmark: runs the probe for the real window and for
-// a bare one-label window, alternately, and compares medians.
-//   sumbrix_bench_startup <probe> [runs] [idle-seconds]
+// Start-up and idle benchmark: launches the program as a user does and the
+// bare one-label baseline program, alternately, and compares medians. Each
+// reports its first frame (SUMBRIX_REPORT_STARTUP).
+//   sumbrix_bench_startup <baseline> <program> [runs] [idle-seconds]
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -29,7 +30,7 @@ struct Run {
     double startupMs = -1, rssKiB = -1, idleCpu = -1;
 };
 
-Run Once(const std::string &probe, const char *which, int idle)
+Run Once(const std::string &program, int idle)
 {
     int out[2];
     if (pipe(out) != 0)
@@ -38,12 +39,18 @@ Run Once(const std::string &probe, const char *which, int idle)
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, out[0]);
-    const std::string idleText = std::to_string(idle);
-    char *args[] = {const_cast<char *>(probe.c_str()), const_cast<char *>(which), const_cast<char *>(idleText.c_str()),
-                    nullptr};
+    std::vector<std::string> settings{"SUMBRIX_REPORT_STARTUP=" + std::to_string(idle)};
+    for (char **e = environ; *e; ++e)
+        if (std::string(*e).rfind("SUMBRIX_REPORT_STARTUP=", 0) != 0)
+            settings.emplace_back(*e);
+    std::vector<char *> env;
+    for (std::string &s : settings)
+        env.push_back(s.data());
+    env.push_back(nullptr);
+    char *args[] = {const_cast<char *>(program.c_str()), nullptr};
     pid_t pid = 0;
     const long long t0 = MonotonicNs();
-    if (posix_spawn(&pid, probe.c_str(), &actions, nullptr, args, environ) != 0) {
+    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, args, env.data()) != 0) {
         std::perror("posix_spawn");
         std::exit(2);
     }
@@ -78,18 +85,19 @@ double Median(std::vector<double> v)
 
 int main(int argc, char *argv[])
 {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s <probe> [runs] [idle-seconds]\n", argv[0]);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s <baseline> <program> [runs] [idle-seconds]\n", argv[0]);
         return 2;
     }
-    const int runs = argc > 2 ? std::atoi(argv[2]) : 9;
-    const int idle = argc > 3 ? std::atoi(argv[3]) : 0;
+    const std::map<std::string, std::string> programs{{"baseline", argv[1]}, {"sumbrix", argv[2]}};
+    const int runs = argc > 3 ? std::atoi(argv[3]) : 15;
+    const int idle = argc > 4 ? std::atoi(argv[4]) : 0;
     std::map<std::string, std::vector<Run>> results;
-    Once(argv[1], "baseline", 0);  // warm the page cache for both
-    Once(argv[1], "sumbrix", 0);
+    for (const auto &entry : programs)
+        Once(entry.second, 0);  // warm the page cache for both
     for (int i = 0; i < runs; ++i)
         for (const char *which : {"baseline", "sumbrix"})
-            results[which].push_back(Once(argv[1], which, i == 0 ? idle : 0));
+            results[which].push_back(Once(programs.at(which), i == 0 ? idle : 0));
 
     const auto median = [&](const char *which, double Run::*field) {
         std::vector<double> v;

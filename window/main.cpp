@@ -3,6 +3,7 @@
 #include "frmSumbrix.h"
 #include "language.h"
 #include "options.h"
+#include "startupreport.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -56,6 +57,7 @@ int main(int argc, char *argv[])
     // Without a window manager a new window lands at (0, 0); centre it.
     if (const QScreen *screen = window.screen())
         window.move(screen->availableGeometry().center() - window.rect().center());
+    sumbrix::startup::ReportIfAsked(&window);  // for the benchmarks only
     if (options.readAloud)
         window.ReadAloudFromFirstFrame();
     window.show();
