@@ -1,0 +1,302 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar" sourcelanguage="en">
+<context>
+    <name>frmSumbrix</name>
+    <message>
+        <source>Problem</source>
+        <extracomment>Tab title; each tab is about 147 pixels wide. Also spoken by the screen reader when the page is shown. Means one sum such as 4 + 1: use the word a teacher of young children uses for such a sum (French &quot;calcul&quot;, not &quot;problème&quot;).</extracomment>
+        <translation>تمرين</translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <extracomment>Tab title of the second page, which lists every answer given; about 147 pixels wide.</extracomment>
+        <translation>السجل</translation>
+    </message>
+    <message>
+        <source>More free learning tools at %1</source>
+        <extracomment>Button, 289 pixels wide; %1 is a web address of about 25 characters (sumbrix.org/resources/kids).</extracomment>
+        <translation>أدوات تعلم مجانية: %1</translation>
+    </message>
+    <message>
+        <source>Score Sheet</source>
+        <extracomment>Frame title, about 150 pixels wide; keep it one short line.</extracomment>
+        <translation>لوحة النتائج</translation>
+    </message>
+    <message>
+        <source>Your score</source>
+        <extracomment>Above the score; the box is 73 pixels wide.</extracomment>
+        <translation>نقاطك</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <extracomment>Heading of the count of right answers; the box is 33 pixels wide.</extracomment>
+        <translation>صحيح</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <extracomment>Heading of the count of wrong answers; the box is 33 pixels wide.</extracomment>
+        <translation>خطأ</translation>
+    </message>
+    <message>
+        <source>Problem du jour </source>
+        <extracomment>Frame title around the sum and the answer box; about 175 pixels wide. Keep the trailing blank. Means &quot;today's sum&quot;.</extracomment>
+        <translation>تمرين اليوم </translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
+        <translation>زمن:</translation>
+    </message>
+    <message>
+        <source>Setup </source>
+        <extracomment>Frame title around the operation list and the range; about 175 pixels wide. Keep the trailing blank.</extracomment>
+        <translation>الإعدادات </translation>
+    </message>
+    <message>
+        <source>from</source>
+        <extracomment>Above the smallest number drawn; the box is 25 pixels wide.</extracomment>
+        <translation>من</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <extracomment>Above the largest number drawn; the box is 17 pixels wide.</extracomment>
+        <translation>إلى</translation>
+    </message>
+    <message>
+        <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
+        <extracomment>Notice on the second page, wrapped on at most two lines of 289 pixels.</extracomment>
+        <translation>Sumbrix برنامج مجاني.  شاركه مع كل من يحب الأعداد.</translation>
+    </message>
+    <message>
+        <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
+        <extracomment>One line of at most 337 pixels; %1 is the version number.</extracomment>
+        <translation>الإصدار %1 © 2026 مؤلفو Sumbrix. رخصة GNU GPL 3 أو أحدث.</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>الصفحات</translation>
+    </message>
+    <message>
+        <source>Problem and Diagnostics pages</source>
+        <translation>صفحتا التمرين والسجل</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>العملية</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>من</translation>
+    </message>
+    <message>
+        <source>Smallest number drawn</source>
+        <translation>أصغر عدد</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>إلى</translation>
+    </message>
+    <message>
+        <source>Largest number drawn</source>
+        <translation>أكبر عدد</translation>
+    </message>
+    <message>
+        <source>Largest number</source>
+        <translation>أكبر عدد</translation>
+    </message>
+    <message>
+        <source>Sets the largest number drawn</source>
+        <translation>يحدد أكبر عدد</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>العدد الأول</translation>
+    </message>
+    <message>
+        <source>Operation sign</source>
+        <translation>إشارة العملية</translation>
+    </message>
+    <message>
+        <source>Second number</source>
+        <translation>العدد الثاني</translation>
+    </message>
+    <message>
+        <source>Type the answer, then press Enter</source>
+        <translation>اكتب الجواب، ثم اضغط مفتاح Enter</translation>
+    </message>
+    <message>
+        <source>Seconds on this problem</source>
+        <translation>عدد الثواني في هذا التمرين</translation>
+    </message>
+    <message>
+        <source>Right answers</source>
+        <translation>الإجابات الصحيحة</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>الإجابات الخاطئة</translation>
+    </message>
+    <message>
+        <source>Percent right</source>
+        <translation>نسبة الإجابات الصحيحة</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>النقاط</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>السجل</translation>
+    </message>
+    <message>
+        <source>Every graded answer with its time</source>
+        <translation>كل إجابة مصححة مع وقتها</translation>
+    </message>
+    <message>
+        <source>Opens the learning-tools page in the browser</source>
+        <translation>يفتح صفحة أدوات التعلم في المتصفح</translation>
+    </message>
+    <message>
+        <source>Learning tools</source>
+        <translation>أدوات التعلم</translation>
+    </message>
+    <message>
+        <source>Picture that opens the learning-tools page</source>
+        <translation>صورة تفتح صفحة أدوات التعلم</translation>
+    </message>
+    <message>
+        <source>Answer to %1</source>
+        <extracomment>The answer box as a screen reader names it; %1 is the problem in words.</extracomment>
+        <translation>جواب %1</translation>
+    </message>
+    <message>
+        <source>SUM_DIRECTION</source>
+        <extracomment>How schoolbooks in this language write a sum such as 4 + 1 = 5: translate as LTR when it reads from left to right, as RTL when it reads from right to left. Only a right-to-left language may need RTL; every other language writes LTR.</extracomment>
+        <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>speech</name>
+    <message>
+        <source>plus</source>
+        <translation>زائد</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>ناقص</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>ضرب</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>قسمة</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>A problem read aloud: %1 and %3 are the numbers, %2 the operation (&quot;plus&quot;).</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>Right. %1</source>
+        <extracomment>Said after a right answer; %1 is the next problem.</extracomment>
+        <translation>صحيح. %1</translation>
+    </message>
+    <message>
+        <source>Wrong. %1</source>
+        <extracomment>Said after a wrong answer; %1 is the next problem.</extracomment>
+        <translation>غير صحيح. %1</translation>
+    </message>
+    <message>
+        <source>Right.</source>
+        <extracomment>Said after a right answer, when the next problem is read on its own.</extracomment>
+        <translation>صحيح.</translation>
+    </message>
+    <message>
+        <source>Wrong.</source>
+        <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
+        <translation>غير صحيح.</translation>
+    </message>
+    <message>
+        <source>Reading aloud</source>
+        <extracomment>Said when reading aloud is turned on.</extracomment>
+        <translation>القراءة بصوت مرتفع</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <extracomment>Said when reading aloud is turned off.</extracomment>
+        <translation>بدون صوت</translation>
+    </message>
+    <message>
+        <source>Numbers from %1 to %2. %3</source>
+        <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
+        <translation>الأعداد من %1 إلى %2. %3</translation>
+    </message>
+</context>
+<context>
+    <name>sumbrix</name>
+    <message>
+        <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
+        <translation>تدريب على الحساب للأطفال: تمرين واحد في كل مرة، يُصحَّح فور الضغط على Enter.</translation>
+    </message>
+    <message>
+        <source>%1: takes no files or other arguments: %2</source>
+        <extracomment>%1 is the program, %2 what was given after it.</extracomment>
+        <translation>%1: لا يقبل ملفات أو وسائط أخرى: %2</translation>
+    </message>
+    <message>
+        <source>Read the problems and the verdicts aloud. %1 turns it on and off.</source>
+        <extracomment>Help for the --read-aloud option; %1 is the key, Ctrl+R.</extracomment>
+        <translation>قراءة التمارين ونتيجة التصحيح بصوت مرتفع. %1 يشغّلها ويوقفها.</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no speech service answers. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: تتعذر القراءة بصوت مرتفع: لا تستجيب أي خدمة نطق. يستمر التدريب بدون صوت.</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no voice speaks this language. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: تتعذر القراءة بصوت مرتفع: لا يوجد صوت يتكلم هذه اللغة. يستمر التدريب بدون صوت.</translation>
+    </message>
+    <message>
+        <source>%1: reading aloud stopped: the speech service went away. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: توقفت القراءة بصوت مرتفع: انقطعت خدمة النطق. يستمر التدريب بدون صوت.</translation>
+    </message>
+</context>
+<context>
+    <name>sumbrix::Quiz</name>
+    <message>
+        <source>Division</source>
+        <translation>القسمة</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>الضرب</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>الطرح</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>الجمع</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <extracomment>The first line of the history, after the time the drill began.</extracomment>
+        <translation>البداية</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Translate as RTL for a language written from right to left (the whole window is then mirrored); as LTR otherwise.</extracomment>
+        <translation>RTL</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,302 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="bn" sourcelanguage="en">
+<context>
+    <name>frmSumbrix</name>
+    <message>
+        <source>Problem</source>
+        <extracomment>Tab title; each tab is about 147 pixels wide. Also spoken by the screen reader when the page is shown. Means one sum such as 4 + 1: use the word a teacher of young children uses for such a sum (French &quot;calcul&quot;, not &quot;problème&quot;).</extracomment>
+        <translation>অঙ্ক</translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <extracomment>Tab title of the second page, which lists every answer given; about 147 pixels wide.</extracomment>
+        <translation>তোমার উত্তর</translation>
+    </message>
+    <message>
+        <source>More free learning tools at %1</source>
+        <extracomment>Button, 289 pixels wide; %1 is a web address of about 25 characters (sumbrix.org/resources/kids).</extracomment>
+        <translation>আরও ফ্রি খেলা: %1</translation>
+    </message>
+    <message>
+        <source>Score Sheet</source>
+        <extracomment>Frame title, about 150 pixels wide; keep it one short line.</extracomment>
+        <translation>ফলাফল</translation>
+    </message>
+    <message>
+        <source>Your score</source>
+        <extracomment>Above the score; the box is 73 pixels wide.</extracomment>
+        <translation>তোমার নম্বর</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <extracomment>Heading of the count of right answers; the box is 33 pixels wide.</extracomment>
+        <translation>ঠিক</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <extracomment>Heading of the count of wrong answers; the box is 33 pixels wide.</extracomment>
+        <translation>ভুল</translation>
+    </message>
+    <message>
+        <source>Problem du jour </source>
+        <extracomment>Frame title around the sum and the answer box; about 175 pixels wide. Keep the trailing blank. Means &quot;today's sum&quot;.</extracomment>
+        <translation>আজকের অঙ্ক </translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
+        <translation>ঘড়ি</translation>
+    </message>
+    <message>
+        <source>Setup </source>
+        <extracomment>Frame title around the operation list and the range; about 175 pixels wide. Keep the trailing blank.</extracomment>
+        <translation>বেছে নাও </translation>
+    </message>
+    <message>
+        <source>from</source>
+        <extracomment>Above the smallest number drawn; the box is 25 pixels wide.</extracomment>
+        <translation>শুরু</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <extracomment>Above the largest number drawn; the box is 17 pixels wide.</extracomment>
+        <translation>শেষ</translation>
+    </message>
+    <message>
+        <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
+        <extracomment>Notice on the second page, wrapped on at most two lines of 289 pixels.</extracomment>
+        <translation>Sumbrix বিনামূল্যে পাওয়া যায়। যারা সংখ্যা ভালোবাসে, তাদের সবার সঙ্গে ভাগ করে নাও।</translation>
+    </message>
+    <message>
+        <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
+        <extracomment>One line of at most 337 pixels; %1 is the version number.</extracomment>
+        <translation>সংস্করণ %1 © 2026 Sumbrix লেখকগণ। GNU GPL 3 বা পরের।</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>পাতা</translation>
+    </message>
+    <message>
+        <source>Problem and Diagnostics pages</source>
+        <translation>অঙ্কের পাতা আর তোমার উত্তরের পাতা</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>অঙ্কের ধরন</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>শুরু</translation>
+    </message>
+    <message>
+        <source>Smallest number drawn</source>
+        <translation>সবচেয়ে ছোট সংখ্যা</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>শেষ</translation>
+    </message>
+    <message>
+        <source>Largest number drawn</source>
+        <translation>সবচেয়ে বড় সংখ্যা</translation>
+    </message>
+    <message>
+        <source>Largest number</source>
+        <translation>সবচেয়ে বড় সংখ্যা</translation>
+    </message>
+    <message>
+        <source>Sets the largest number drawn</source>
+        <translation>সবচেয়ে বড় সংখ্যা ঠিক করে</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>প্রথম সংখ্যা</translation>
+    </message>
+    <message>
+        <source>Operation sign</source>
+        <translation>চিহ্ন</translation>
+    </message>
+    <message>
+        <source>Second number</source>
+        <translation>দ্বিতীয় সংখ্যা</translation>
+    </message>
+    <message>
+        <source>Type the answer, then press Enter</source>
+        <translation>উত্তর লেখো, তারপর Enter চাপো</translation>
+    </message>
+    <message>
+        <source>Seconds on this problem</source>
+        <translation>এই অঙ্কে লাগা সময়, সেকেন্ডে</translation>
+    </message>
+    <message>
+        <source>Right answers</source>
+        <translation>ঠিক উত্তর</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>ভুল উত্তর</translation>
+    </message>
+    <message>
+        <source>Percent right</source>
+        <translation>ঠিক উত্তরের শতকরা হার</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>নম্বর</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>উত্তরের তালিকা</translation>
+    </message>
+    <message>
+        <source>Every graded answer with its time</source>
+        <translation>যাচাই করা প্রতিটি উত্তর, তার সময়সহ</translation>
+    </message>
+    <message>
+        <source>Opens the learning-tools page in the browser</source>
+        <translation>ব্রাউজারে শেখার খেলার পাতা খোলে</translation>
+    </message>
+    <message>
+        <source>Learning tools</source>
+        <translation>শেখার খেলা</translation>
+    </message>
+    <message>
+        <source>Picture that opens the learning-tools page</source>
+        <translation>ছবি, যা শেখার খেলার পাতা খোলে</translation>
+    </message>
+    <message>
+        <source>Answer to %1</source>
+        <extracomment>The answer box as a screen reader names it; %1 is the problem in words.</extracomment>
+        <translation>%1-এর উত্তর</translation>
+    </message>
+    <message>
+        <source>SUM_DIRECTION</source>
+        <extracomment>How schoolbooks in this language write a sum such as 4 + 1 = 5: translate as LTR when it reads from left to right, as RTL when it reads from right to left. Only a right-to-left language may need RTL; every other language writes LTR.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>speech</name>
+    <message>
+        <source>plus</source>
+        <translation>যোগ</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>বিয়োগ</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>গুণ</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>ভাগ</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>A problem read aloud: %1 and %3 are the numbers, %2 the operation (&quot;plus&quot;).</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>Right. %1</source>
+        <extracomment>Said after a right answer; %1 is the next problem.</extracomment>
+        <translation>ঠিক। %1</translation>
+    </message>
+    <message>
+        <source>Wrong. %1</source>
+        <extracomment>Said after a wrong answer; %1 is the next problem.</extracomment>
+        <translation>ভুল। %1</translation>
+    </message>
+    <message>
+        <source>Right.</source>
+        <extracomment>Said after a right answer, when the next problem is read on its own.</extracomment>
+        <translation>ঠিক।</translation>
+    </message>
+    <message>
+        <source>Wrong.</source>
+        <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
+        <translation>ভুল।</translation>
+    </message>
+    <message>
+        <source>Reading aloud</source>
+        <extracomment>Said when reading aloud is turned on.</extracomment>
+        <translation>পড়ে শোনানো চালু</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <extracomment>Said when reading aloud is turned off.</extracomment>
+        <translation>পড়ে শোনানো বন্ধ</translation>
+    </message>
+    <message>
+        <source>Numbers from %1 to %2. %3</source>
+        <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
+        <translation>%1 থেকে %2 পর্যন্ত সংখ্যা। %3</translation>
+    </message>
+</context>
+<context>
+    <name>sumbrix</name>
+    <message>
+        <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
+        <translation>শিশুদের জন্য অঙ্ক অনুশীলন: একবারে একটি অঙ্ক, Enter চাপলেই যাচাই হয়।</translation>
+    </message>
+    <message>
+        <source>%1: takes no files or other arguments: %2</source>
+        <extracomment>%1 is the program, %2 what was given after it.</extracomment>
+        <translation>%1: কোনো ফাইল বা অন্য আর্গুমেন্ট নেয় না: %2</translation>
+    </message>
+    <message>
+        <source>Read the problems and the verdicts aloud. %1 turns it on and off.</source>
+        <extracomment>Help for the --read-aloud option; %1 is the key, Ctrl+R.</extracomment>
+        <translation>অঙ্ক আর উত্তর ঠিক না ভুল, তা পড়ে শোনায়। %1 দিয়ে এটি চালু ও বন্ধ হয়।</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no speech service answers. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: পড়ে শোনানো যাচ্ছে না: কোনো কথা বলার পরিষেবা সাড়া দিচ্ছে না। অনুশীলন নিঃশব্দে চলতে থাকবে।</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no voice speaks this language. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: পড়ে শোনানো যাচ্ছে না: এই ভাষায় কথা বলার কোনো কণ্ঠ নেই। অনুশীলন নিঃশব্দে চলতে থাকবে।</translation>
+    </message>
+    <message>
+        <source>%1: reading aloud stopped: the speech service went away. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: পড়ে শোনানো থেমে গেছে: কথা বলার পরিষেবা বন্ধ হয়ে গেছে। অনুশীলন নিঃশব্দে চলতে থাকবে।</translation>
+    </message>
+</context>
+<context>
+    <name>sumbrix::Quiz</name>
+    <message>
+        <source>Division</source>
+        <translation>ভাগ</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>গুণ</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>বিয়োগ</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>যোগ</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <extracomment>The first line of the history, after the time the drill began.</extracomment>
+        <translation>শুরু</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Translate as RTL for a language written from right to left (the whole window is then mirrored); as LTR otherwise.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+</TS>

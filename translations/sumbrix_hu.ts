@@ -1,0 +1,302 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hu" sourcelanguage="en">
+<context>
+    <name>frmSumbrix</name>
+    <message>
+        <source>Problem</source>
+        <extracomment>Tab title; each tab is about 147 pixels wide. Also spoken by the screen reader when the page is shown. Means one sum such as 4 + 1: use the word a teacher of young children uses for such a sum (French &quot;calcul&quot;, not &quot;problème&quot;).</extracomment>
+        <translation>Feladat</translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <extracomment>Tab title of the second page, which lists every answer given; about 147 pixels wide.</extracomment>
+        <translation>Előzmények</translation>
+    </message>
+    <message>
+        <source>More free learning tools at %1</source>
+        <extracomment>Button, 289 pixels wide; %1 is a web address of about 25 characters (sumbrix.org/resources/kids).</extracomment>
+        <translation>További ingyenes tanulóeszközök: %1</translation>
+    </message>
+    <message>
+        <source>Score Sheet</source>
+        <extracomment>Frame title, about 150 pixels wide; keep it one short line.</extracomment>
+        <translation>Eredmények</translation>
+    </message>
+    <message>
+        <source>Your score</source>
+        <extracomment>Above the score; the box is 73 pixels wide.</extracomment>
+        <translation>Pontjaid</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <extracomment>Heading of the count of right answers; the box is 33 pixels wide.</extracomment>
+        <translation>Jó</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <extracomment>Heading of the count of wrong answers; the box is 33 pixels wide.</extracomment>
+        <translation>Rossz</translation>
+    </message>
+    <message>
+        <source>Problem du jour </source>
+        <extracomment>Frame title around the sum and the answer box; about 175 pixels wide. Keep the trailing blank. Means &quot;today's sum&quot;.</extracomment>
+        <translation>A mai feladat </translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
+        <translation>Idő:</translation>
+    </message>
+    <message>
+        <source>Setup </source>
+        <extracomment>Frame title around the operation list and the range; about 175 pixels wide. Keep the trailing blank.</extracomment>
+        <translation>Beállítások </translation>
+    </message>
+    <message>
+        <source>from</source>
+        <extracomment>Above the smallest number drawn; the box is 25 pixels wide.</extracomment>
+        <translation>-tól</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <extracomment>Above the largest number drawn; the box is 17 pixels wide.</extracomment>
+        <translation>-ig</translation>
+    </message>
+    <message>
+        <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
+        <extracomment>Notice on the second page, wrapped on at most two lines of 289 pixels.</extracomment>
+        <translation>A Sumbrix ingyenes.  Oszd meg mindenkivel, aki szereti a számokat.</translation>
+    </message>
+    <message>
+        <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
+        <extracomment>One line of at most 337 pixels; %1 is the version number.</extracomment>
+        <translation>Verzió: %1 © 2026 a Sumbrix szerzői. GNU GPL 3 vagy újabb.</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Oldalak</translation>
+    </message>
+    <message>
+        <source>Problem and Diagnostics pages</source>
+        <translation>A Feladat és az Előzmények oldal</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Művelet</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Ettől</translation>
+    </message>
+    <message>
+        <source>Smallest number drawn</source>
+        <translation>A legkisebb szám, amely előfordulhat</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Eddig</translation>
+    </message>
+    <message>
+        <source>Largest number drawn</source>
+        <translation>A legnagyobb szám, amely előfordulhat</translation>
+    </message>
+    <message>
+        <source>Largest number</source>
+        <translation>Legnagyobb szám</translation>
+    </message>
+    <message>
+        <source>Sets the largest number drawn</source>
+        <translation>Beállítja, mekkora lehet a legnagyobb szám</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>Első szám</translation>
+    </message>
+    <message>
+        <source>Operation sign</source>
+        <translation>Műveleti jel</translation>
+    </message>
+    <message>
+        <source>Second number</source>
+        <translation>Második szám</translation>
+    </message>
+    <message>
+        <source>Type the answer, then press Enter</source>
+        <translation>Írd be az eredményt, aztán nyomd meg az Enter billentyűt</translation>
+    </message>
+    <message>
+        <source>Seconds on this problem</source>
+        <translation>Ennél a feladatnál eltelt másodpercek</translation>
+    </message>
+    <message>
+        <source>Right answers</source>
+        <translation>Jó válaszok</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>Rossz válaszok</translation>
+    </message>
+    <message>
+        <source>Percent right</source>
+        <translation>A jó válaszok százaléka</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Pontszám</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Előzmények</translation>
+    </message>
+    <message>
+        <source>Every graded answer with its time</source>
+        <translation>Minden értékelt válasz az idejével együtt</translation>
+    </message>
+    <message>
+        <source>Opens the learning-tools page in the browser</source>
+        <translation>Megnyitja a tanulóeszközök oldalát a böngészőben</translation>
+    </message>
+    <message>
+        <source>Learning tools</source>
+        <translation>Tanulóeszközök</translation>
+    </message>
+    <message>
+        <source>Picture that opens the learning-tools page</source>
+        <translation>Kép, amely megnyitja a tanulóeszközök oldalát</translation>
+    </message>
+    <message>
+        <source>Answer to %1</source>
+        <extracomment>The answer box as a screen reader names it; %1 is the problem in words.</extracomment>
+        <translation>Válasz erre: %1</translation>
+    </message>
+    <message>
+        <source>SUM_DIRECTION</source>
+        <extracomment>How schoolbooks in this language write a sum such as 4 + 1 = 5: translate as LTR when it reads from left to right, as RTL when it reads from right to left. Only a right-to-left language may need RTL; every other language writes LTR.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>speech</name>
+    <message>
+        <source>plus</source>
+        <translation>plusz</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>mínusz</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>szorozva</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>osztva</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>A problem read aloud: %1 and %3 are the numbers, %2 the operation (&quot;plus&quot;).</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>Right. %1</source>
+        <extracomment>Said after a right answer; %1 is the next problem.</extracomment>
+        <translation>Jó. %1</translation>
+    </message>
+    <message>
+        <source>Wrong. %1</source>
+        <extracomment>Said after a wrong answer; %1 is the next problem.</extracomment>
+        <translation>Nem jó. %1</translation>
+    </message>
+    <message>
+        <source>Right.</source>
+        <extracomment>Said after a right answer, when the next problem is read on its own.</extracomment>
+        <translation>Jó.</translation>
+    </message>
+    <message>
+        <source>Wrong.</source>
+        <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
+        <translation>Nem jó.</translation>
+    </message>
+    <message>
+        <source>Reading aloud</source>
+        <extracomment>Said when reading aloud is turned on.</extracomment>
+        <translation>Felolvasás bekapcsolva</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <extracomment>Said when reading aloud is turned off.</extracomment>
+        <translation>Felolvasás kikapcsolva</translation>
+    </message>
+    <message>
+        <source>Numbers from %1 to %2. %3</source>
+        <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
+        <translation>Számok %1 és %2 között. %3</translation>
+    </message>
+</context>
+<context>
+    <name>sumbrix</name>
+    <message>
+        <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
+        <translation>Számolásgyakorló gyerekeknek: egyszerre egy feladat, amelyet az Enter megnyomásakor azonnal értékel.</translation>
+    </message>
+    <message>
+        <source>%1: takes no files or other arguments: %2</source>
+        <extracomment>%1 is the program, %2 what was given after it.</extracomment>
+        <translation>%1: nem fogad el fájlokat vagy más argumentumokat: %2</translation>
+    </message>
+    <message>
+        <source>Read the problems and the verdicts aloud. %1 turns it on and off.</source>
+        <extracomment>Help for the --read-aloud option; %1 is the key, Ctrl+R.</extracomment>
+        <translation>Felolvassa a feladatokat, és megmondja, jó-e a válasz. A %1 be- és kikapcsolja.</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no speech service answers. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: a felolvasás nem lehetséges: egyik beszédszolgáltatás sem válaszol. A gyakorlás hang nélkül folytatódik.</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no voice speaks this language. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: a felolvasás nem lehetséges: nincs ezen a nyelven beszélő hang. A gyakorlás hang nélkül folytatódik.</translation>
+    </message>
+    <message>
+        <source>%1: reading aloud stopped: the speech service went away. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: a felolvasás leállt: a beszédszolgáltatás már nem érhető el. A gyakorlás hang nélkül folytatódik.</translation>
+    </message>
+</context>
+<context>
+    <name>sumbrix::Quiz</name>
+    <message>
+        <source>Division</source>
+        <translation>Osztás</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Szorzás</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Kivonás</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Összeadás</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <extracomment>The first line of the history, after the time the drill began.</extracomment>
+        <translation>Kezdés</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Translate as RTL for a language written from right to left (the whole window is then mirrored); as LTR otherwise.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,302 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko" sourcelanguage="en">
+<context>
+    <name>frmSumbrix</name>
+    <message>
+        <source>Problem</source>
+        <extracomment>Tab title; each tab is about 147 pixels wide. Also spoken by the screen reader when the page is shown. Means one sum such as 4 + 1: use the word a teacher of young children uses for such a sum (French &quot;calcul&quot;, not &quot;problème&quot;).</extracomment>
+        <translation>계산</translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <extracomment>Tab title of the second page, which lists every answer given; about 147 pixels wide.</extracomment>
+        <translation>기록</translation>
+    </message>
+    <message>
+        <source>More free learning tools at %1</source>
+        <extracomment>Button, 289 pixels wide; %1 is a web address of about 25 characters (sumbrix.org/resources/kids).</extracomment>
+        <translation>무료 학습 도구 더 보기: %1</translation>
+    </message>
+    <message>
+        <source>Score Sheet</source>
+        <extracomment>Frame title, about 150 pixels wide; keep it one short line.</extracomment>
+        <translation>점수표</translation>
+    </message>
+    <message>
+        <source>Your score</source>
+        <extracomment>Above the score; the box is 73 pixels wide.</extracomment>
+        <translation>내 점수</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <extracomment>Heading of the count of right answers; the box is 33 pixels wide.</extracomment>
+        <translation>맞음</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <extracomment>Heading of the count of wrong answers; the box is 33 pixels wide.</extracomment>
+        <translation>틀림</translation>
+    </message>
+    <message>
+        <source>Problem du jour </source>
+        <extracomment>Frame title around the sum and the answer box; about 175 pixels wide. Keep the trailing blank. Means &quot;today's sum&quot;.</extracomment>
+        <translation>오늘의 계산 </translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
+        <translation>초:</translation>
+    </message>
+    <message>
+        <source>Setup </source>
+        <extracomment>Frame title around the operation list and the range; about 175 pixels wide. Keep the trailing blank.</extracomment>
+        <translation>설정 </translation>
+    </message>
+    <message>
+        <source>from</source>
+        <extracomment>Above the smallest number drawn; the box is 25 pixels wide.</extracomment>
+        <translation>소</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <extracomment>Above the largest number drawn; the box is 17 pixels wide.</extracomment>
+        <translation>대</translation>
+    </message>
+    <message>
+        <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
+        <extracomment>Notice on the second page, wrapped on at most two lines of 289 pixels.</extracomment>
+        <translation>Sumbrix는 무료 프로그램이에요. 숫자를 좋아하는 누구에게나 나눠 주세요.</translation>
+    </message>
+    <message>
+        <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
+        <extracomment>One line of at most 337 pixels; %1 is the version number.</extracomment>
+        <translation>버전 %1 © 2026 Sumbrix 만든 사람들. GNU GPL 3 이상.</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>페이지</translation>
+    </message>
+    <message>
+        <source>Problem and Diagnostics pages</source>
+        <translation>계산 페이지와 기록 페이지</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>계산 종류</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>가장 작은 수</translation>
+    </message>
+    <message>
+        <source>Smallest number drawn</source>
+        <translation>문제에 나오는 가장 작은 수</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>가장 큰 수</translation>
+    </message>
+    <message>
+        <source>Largest number drawn</source>
+        <translation>문제에 나오는 가장 큰 수</translation>
+    </message>
+    <message>
+        <source>Largest number</source>
+        <translation>가장 큰 수</translation>
+    </message>
+    <message>
+        <source>Sets the largest number drawn</source>
+        <translation>문제에 나오는 가장 큰 수를 정해요</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>첫째 수</translation>
+    </message>
+    <message>
+        <source>Operation sign</source>
+        <translation>계산 기호</translation>
+    </message>
+    <message>
+        <source>Second number</source>
+        <translation>둘째 수</translation>
+    </message>
+    <message>
+        <source>Type the answer, then press Enter</source>
+        <translation>답을 쓰고 Enter 키를 눌러요</translation>
+    </message>
+    <message>
+        <source>Seconds on this problem</source>
+        <translation>이 문제에 걸린 시간(초)</translation>
+    </message>
+    <message>
+        <source>Right answers</source>
+        <translation>맞힌 개수</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>틀린 개수</translation>
+    </message>
+    <message>
+        <source>Percent right</source>
+        <translation>맞힌 비율(퍼센트)</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>점수</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>답 기록</translation>
+    </message>
+    <message>
+        <source>Every graded answer with its time</source>
+        <translation>채점한 모든 답과 그 시각</translation>
+    </message>
+    <message>
+        <source>Opens the learning-tools page in the browser</source>
+        <translation>브라우저에서 학습 도구 페이지를 열어요</translation>
+    </message>
+    <message>
+        <source>Learning tools</source>
+        <translation>학습 도구</translation>
+    </message>
+    <message>
+        <source>Picture that opens the learning-tools page</source>
+        <translation>학습 도구 페이지를 여는 그림</translation>
+    </message>
+    <message>
+        <source>Answer to %1</source>
+        <extracomment>The answer box as a screen reader names it; %1 is the problem in words.</extracomment>
+        <translation>%1의 답</translation>
+    </message>
+    <message>
+        <source>SUM_DIRECTION</source>
+        <extracomment>How schoolbooks in this language write a sum such as 4 + 1 = 5: translate as LTR when it reads from left to right, as RTL when it reads from right to left. Only a right-to-left language may need RTL; every other language writes LTR.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>speech</name>
+    <message>
+        <source>plus</source>
+        <translation>더하기</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>빼기</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>곱하기</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>나누기</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>A problem read aloud: %1 and %3 are the numbers, %2 the operation (&quot;plus&quot;).</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>Right. %1</source>
+        <extracomment>Said after a right answer; %1 is the next problem.</extracomment>
+        <translation>맞았어요. %1</translation>
+    </message>
+    <message>
+        <source>Wrong. %1</source>
+        <extracomment>Said after a wrong answer; %1 is the next problem.</extracomment>
+        <translation>틀렸어요. %1</translation>
+    </message>
+    <message>
+        <source>Right.</source>
+        <extracomment>Said after a right answer, when the next problem is read on its own.</extracomment>
+        <translation>맞았어요.</translation>
+    </message>
+    <message>
+        <source>Wrong.</source>
+        <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
+        <translation>틀렸어요.</translation>
+    </message>
+    <message>
+        <source>Reading aloud</source>
+        <extracomment>Said when reading aloud is turned on.</extracomment>
+        <translation>소리 내어 읽을게요</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <extracomment>Said when reading aloud is turned off.</extracomment>
+        <translation>조용히 할게요</translation>
+    </message>
+    <message>
+        <source>Numbers from %1 to %2. %3</source>
+        <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
+        <translation>%1부터 %2까지의 수. %3</translation>
+    </message>
+</context>
+<context>
+    <name>sumbrix</name>
+    <message>
+        <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
+        <translation>어린이를 위한 계산 연습: 한 번에 한 문제씩 내고, Enter 키를 누르면 바로 채점합니다.</translation>
+    </message>
+    <message>
+        <source>%1: takes no files or other arguments: %2</source>
+        <extracomment>%1 is the program, %2 what was given after it.</extracomment>
+        <translation>%1: 파일이나 다른 인자를 받지 않습니다: %2</translation>
+    </message>
+    <message>
+        <source>Read the problems and the verdicts aloud. %1 turns it on and off.</source>
+        <extracomment>Help for the --read-aloud option; %1 is the key, Ctrl+R.</extracomment>
+        <translation>문제와 채점 결과를 소리 내어 읽습니다. %1 키로 켜고 끕니다.</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no speech service answers. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: 소리 내어 읽을 수 없습니다: 음성 서비스가 응답하지 않습니다. 연습은 소리 없이 계속됩니다.</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no voice speaks this language. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: 소리 내어 읽을 수 없습니다: 이 언어를 말하는 음성이 없습니다. 연습은 소리 없이 계속됩니다.</translation>
+    </message>
+    <message>
+        <source>%1: reading aloud stopped: the speech service went away. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: 소리 내어 읽기를 멈췄습니다: 음성 서비스가 끊겼습니다. 연습은 소리 없이 계속됩니다.</translation>
+    </message>
+</context>
+<context>
+    <name>sumbrix::Quiz</name>
+    <message>
+        <source>Division</source>
+        <translation>나눗셈</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>곱셈</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>뺄셈</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>덧셈</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <extracomment>The first line of the history, after the time the drill began.</extracomment>
+        <translation>시작</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Translate as RTL for a language written from right to left (the whole window is then mirrored); as LTR otherwise.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+</TS>

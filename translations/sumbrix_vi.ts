@@ -1,0 +1,302 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="vi" sourcelanguage="en">
+<context>
+    <name>frmSumbrix</name>
+    <message>
+        <source>Problem</source>
+        <extracomment>Tab title; each tab is about 147 pixels wide. Also spoken by the screen reader when the page is shown. Means one sum such as 4 + 1: use the word a teacher of young children uses for such a sum (French &quot;calcul&quot;, not &quot;problème&quot;).</extracomment>
+        <translation>Phép tính</translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <extracomment>Tab title of the second page, which lists every answer given; about 147 pixels wide.</extracomment>
+        <translation>Bài đã làm</translation>
+    </message>
+    <message>
+        <source>More free learning tools at %1</source>
+        <extracomment>Button, 289 pixels wide; %1 is a web address of about 25 characters (sumbrix.org/resources/kids).</extracomment>
+        <translation>Thêm trò chơi học tập miễn phí: %1</translation>
+    </message>
+    <message>
+        <source>Score Sheet</source>
+        <extracomment>Frame title, about 150 pixels wide; keep it one short line.</extracomment>
+        <translation>Bảng điểm</translation>
+    </message>
+    <message>
+        <source>Your score</source>
+        <extracomment>Above the score; the box is 73 pixels wide.</extracomment>
+        <translation>Điểm của em</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <extracomment>Heading of the count of right answers; the box is 33 pixels wide.</extracomment>
+        <translation>Đúng</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <extracomment>Heading of the count of wrong answers; the box is 33 pixels wide.</extracomment>
+        <translation>Sai</translation>
+    </message>
+    <message>
+        <source>Problem du jour </source>
+        <extracomment>Frame title around the sum and the answer box; about 175 pixels wide. Keep the trailing blank. Means &quot;today's sum&quot;.</extracomment>
+        <translation>Phép tính hôm nay </translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
+        <translation>Giây</translation>
+    </message>
+    <message>
+        <source>Setup </source>
+        <extracomment>Frame title around the operation list and the range; about 175 pixels wide. Keep the trailing blank.</extracomment>
+        <translation>Cài đặt </translation>
+    </message>
+    <message>
+        <source>from</source>
+        <extracomment>Above the smallest number drawn; the box is 25 pixels wide.</extracomment>
+        <translation>từ</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <extracomment>Above the largest number drawn; the box is 17 pixels wide.</extracomment>
+        <translation>tới</translation>
+    </message>
+    <message>
+        <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
+        <extracomment>Notice on the second page, wrapped on at most two lines of 289 pixels.</extracomment>
+        <translation>Sumbrix miễn phí. Hãy chia sẻ với mọi người yêu thích các con số.</translation>
+    </message>
+    <message>
+        <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
+        <extracomment>One line of at most 337 pixels; %1 is the version number.</extracomment>
+        <translation>Phiên bản %1 © 2026 các tác giả Sumbrix. GNU GPL 3 hoặc mới hơn.</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Các trang</translation>
+    </message>
+    <message>
+        <source>Problem and Diagnostics pages</source>
+        <translation>Trang Phép tính và trang Bài đã làm</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Loại phép tính</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Từ</translation>
+    </message>
+    <message>
+        <source>Smallest number drawn</source>
+        <translation>Số nhỏ nhất</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Đến</translation>
+    </message>
+    <message>
+        <source>Largest number drawn</source>
+        <translation>Số lớn nhất</translation>
+    </message>
+    <message>
+        <source>Largest number</source>
+        <translation>Số lớn nhất</translation>
+    </message>
+    <message>
+        <source>Sets the largest number drawn</source>
+        <translation>Chọn số lớn nhất</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>Số thứ nhất</translation>
+    </message>
+    <message>
+        <source>Operation sign</source>
+        <translation>Dấu phép tính</translation>
+    </message>
+    <message>
+        <source>Second number</source>
+        <translation>Số thứ hai</translation>
+    </message>
+    <message>
+        <source>Type the answer, then press Enter</source>
+        <translation>Em hãy gõ kết quả, rồi nhấn Enter</translation>
+    </message>
+    <message>
+        <source>Seconds on this problem</source>
+        <translation>Số giây làm phép tính này</translation>
+    </message>
+    <message>
+        <source>Right answers</source>
+        <translation>Số câu đúng</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>Số câu sai</translation>
+    </message>
+    <message>
+        <source>Percent right</source>
+        <translation>Phần trăm câu đúng</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Điểm</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Danh sách bài đã làm</translation>
+    </message>
+    <message>
+        <source>Every graded answer with its time</source>
+        <translation>Mọi câu trả lời đã chấm, kèm thời gian</translation>
+    </message>
+    <message>
+        <source>Opens the learning-tools page in the browser</source>
+        <translation>Mở trang trò chơi học tập trong trình duyệt</translation>
+    </message>
+    <message>
+        <source>Learning tools</source>
+        <translation>Trò chơi học tập</translation>
+    </message>
+    <message>
+        <source>Picture that opens the learning-tools page</source>
+        <translation>Hình ảnh mở trang trò chơi học tập</translation>
+    </message>
+    <message>
+        <source>Answer to %1</source>
+        <extracomment>The answer box as a screen reader names it; %1 is the problem in words.</extracomment>
+        <translation>Kết quả của %1</translation>
+    </message>
+    <message>
+        <source>SUM_DIRECTION</source>
+        <extracomment>How schoolbooks in this language write a sum such as 4 + 1 = 5: translate as LTR when it reads from left to right, as RTL when it reads from right to left. Only a right-to-left language may need RTL; every other language writes LTR.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>speech</name>
+    <message>
+        <source>plus</source>
+        <translation>cộng</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>trừ</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>nhân</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>chia</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>A problem read aloud: %1 and %3 are the numbers, %2 the operation (&quot;plus&quot;).</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>Right. %1</source>
+        <extracomment>Said after a right answer; %1 is the next problem.</extracomment>
+        <translation>Đúng rồi. %1</translation>
+    </message>
+    <message>
+        <source>Wrong. %1</source>
+        <extracomment>Said after a wrong answer; %1 is the next problem.</extracomment>
+        <translation>Sai rồi. %1</translation>
+    </message>
+    <message>
+        <source>Right.</source>
+        <extracomment>Said after a right answer, when the next problem is read on its own.</extracomment>
+        <translation>Đúng rồi.</translation>
+    </message>
+    <message>
+        <source>Wrong.</source>
+        <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
+        <translation>Sai rồi.</translation>
+    </message>
+    <message>
+        <source>Reading aloud</source>
+        <extracomment>Said when reading aloud is turned on.</extracomment>
+        <translation>Bật đọc to</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <extracomment>Said when reading aloud is turned off.</extracomment>
+        <translation>Tắt đọc to</translation>
+    </message>
+    <message>
+        <source>Numbers from %1 to %2. %3</source>
+        <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
+        <translation>Các số từ %1 đến %2. %3</translation>
+    </message>
+</context>
+<context>
+    <name>sumbrix</name>
+    <message>
+        <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
+        <translation>Bài luyện tính cho trẻ em: mỗi lần một phép tính, được chấm ngay khi nhấn Enter.</translation>
+    </message>
+    <message>
+        <source>%1: takes no files or other arguments: %2</source>
+        <extracomment>%1 is the program, %2 what was given after it.</extracomment>
+        <translation>%1: không nhận tệp hay đối số nào khác: %2</translation>
+    </message>
+    <message>
+        <source>Read the problems and the verdicts aloud. %1 turns it on and off.</source>
+        <extracomment>Help for the --read-aloud option; %1 is the key, Ctrl+R.</extracomment>
+        <translation>Đọc to các phép tính và cho biết đúng hay sai. %1 bật và tắt chức năng này.</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no speech service answers. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: không thể đọc to: không có dịch vụ giọng nói nào trả lời. Bài luyện tiếp tục không có tiếng.</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no voice speaks this language. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: không thể đọc to: không có giọng đọc cho ngôn ngữ này. Bài luyện tiếp tục không có tiếng.</translation>
+    </message>
+    <message>
+        <source>%1: reading aloud stopped: the speech service went away. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: đã ngừng đọc to: dịch vụ giọng nói đã mất. Bài luyện tiếp tục không có tiếng.</translation>
+    </message>
+</context>
+<context>
+    <name>sumbrix::Quiz</name>
+    <message>
+        <source>Division</source>
+        <translation>Phép chia</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Phép nhân</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Phép trừ</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Phép cộng</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <extracomment>The first line of the history, after the time the drill began.</extracomment>
+        <translation>Bắt đầu</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Translate as RTL for a language written from right to left (the whole window is then mirrored); as LTR otherwise.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+</TS>

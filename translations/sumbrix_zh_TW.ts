@@ -1,0 +1,302 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW" sourcelanguage="en">
+<context>
+    <name>frmSumbrix</name>
+    <message>
+        <source>Problem</source>
+        <extracomment>Tab title; each tab is about 147 pixels wide. Also spoken by the screen reader when the page is shown. Means one sum such as 4 + 1: use the word a teacher of young children uses for such a sum (French &quot;calcul&quot;, not &quot;problème&quot;).</extracomment>
+        <translation>計算</translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <extracomment>Tab title of the second page, which lists every answer given; about 147 pixels wide.</extracomment>
+        <translation>紀錄</translation>
+    </message>
+    <message>
+        <source>More free learning tools at %1</source>
+        <extracomment>Button, 289 pixels wide; %1 is a web address of about 25 characters (sumbrix.org/resources/kids).</extracomment>
+        <translation>更多免費學習工具：%1</translation>
+    </message>
+    <message>
+        <source>Score Sheet</source>
+        <extracomment>Frame title, about 150 pixels wide; keep it one short line.</extracomment>
+        <translation>成績單</translation>
+    </message>
+    <message>
+        <source>Your score</source>
+        <extracomment>Above the score; the box is 73 pixels wide.</extracomment>
+        <translation>你的分數</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <extracomment>Heading of the count of right answers; the box is 33 pixels wide.</extracomment>
+        <translation>答對</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <extracomment>Heading of the count of wrong answers; the box is 33 pixels wide.</extracomment>
+        <translation>答錯</translation>
+    </message>
+    <message>
+        <source>Problem du jour </source>
+        <extracomment>Frame title around the sum and the answer box; about 175 pixels wide. Keep the trailing blank. Means &quot;today's sum&quot;.</extracomment>
+        <translation>今天的題目 </translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
+        <translation>秒:</translation>
+    </message>
+    <message>
+        <source>Setup </source>
+        <extracomment>Frame title around the operation list and the range; about 175 pixels wide. Keep the trailing blank.</extracomment>
+        <translation>設定 </translation>
+    </message>
+    <message>
+        <source>from</source>
+        <extracomment>Above the smallest number drawn; the box is 25 pixels wide.</extracomment>
+        <translation>從</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <extracomment>Above the largest number drawn; the box is 17 pixels wide.</extracomment>
+        <translation>到</translation>
+    </message>
+    <message>
+        <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
+        <extracomment>Notice on the second page, wrapped on at most two lines of 289 pixels.</extracomment>
+        <translation>Sumbrix 是免費軟體。把它分享給每個喜歡數字的人吧！</translation>
+    </message>
+    <message>
+        <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
+        <extracomment>One line of at most 337 pixels; %1 is the version number.</extracomment>
+        <translation>版本 %1 © 2026 Sumbrix 作者。GNU GPL 3 或更新版本。</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>頁面</translation>
+    </message>
+    <message>
+        <source>Problem and Diagnostics pages</source>
+        <translation>計算和紀錄頁面</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>運算</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>最小的數</translation>
+    </message>
+    <message>
+        <source>Smallest number drawn</source>
+        <translation>出題用的最小的數</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>最大的數</translation>
+    </message>
+    <message>
+        <source>Largest number drawn</source>
+        <translation>出題用的最大的數</translation>
+    </message>
+    <message>
+        <source>Largest number</source>
+        <translation>最大的數</translation>
+    </message>
+    <message>
+        <source>Sets the largest number drawn</source>
+        <translation>設定出題用的最大的數</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>第一個數</translation>
+    </message>
+    <message>
+        <source>Operation sign</source>
+        <translation>運算符號</translation>
+    </message>
+    <message>
+        <source>Second number</source>
+        <translation>第二個數</translation>
+    </message>
+    <message>
+        <source>Type the answer, then press Enter</source>
+        <translation>輸入答案，然後按 Enter 鍵</translation>
+    </message>
+    <message>
+        <source>Seconds on this problem</source>
+        <translation>這一題用的秒數</translation>
+    </message>
+    <message>
+        <source>Right answers</source>
+        <translation>答對的題數</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>答錯的題數</translation>
+    </message>
+    <message>
+        <source>Percent right</source>
+        <translation>答對的百分比</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>分數</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>作答紀錄</translation>
+    </message>
+    <message>
+        <source>Every graded answer with its time</source>
+        <translation>每一題的答案和作答時間</translation>
+    </message>
+    <message>
+        <source>Opens the learning-tools page in the browser</source>
+        <translation>在瀏覽器中開啟學習工具網頁</translation>
+    </message>
+    <message>
+        <source>Learning tools</source>
+        <translation>學習工具</translation>
+    </message>
+    <message>
+        <source>Picture that opens the learning-tools page</source>
+        <translation>開啟學習工具網頁的圖片</translation>
+    </message>
+    <message>
+        <source>Answer to %1</source>
+        <extracomment>The answer box as a screen reader names it; %1 is the problem in words.</extracomment>
+        <translation>%1 的答案</translation>
+    </message>
+    <message>
+        <source>SUM_DIRECTION</source>
+        <extracomment>How schoolbooks in this language write a sum such as 4 + 1 = 5: translate as LTR when it reads from left to right, as RTL when it reads from right to left. Only a right-to-left language may need RTL; every other language writes LTR.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>speech</name>
+    <message>
+        <source>plus</source>
+        <translation>加</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>減</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>乘以</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>除以</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>A problem read aloud: %1 and %3 are the numbers, %2 the operation (&quot;plus&quot;).</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>Right. %1</source>
+        <extracomment>Said after a right answer; %1 is the next problem.</extracomment>
+        <translation>答對了。%1</translation>
+    </message>
+    <message>
+        <source>Wrong. %1</source>
+        <extracomment>Said after a wrong answer; %1 is the next problem.</extracomment>
+        <translation>不對喔。%1</translation>
+    </message>
+    <message>
+        <source>Right.</source>
+        <extracomment>Said after a right answer, when the next problem is read on its own.</extracomment>
+        <translation>答對了。</translation>
+    </message>
+    <message>
+        <source>Wrong.</source>
+        <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
+        <translation>不對喔。</translation>
+    </message>
+    <message>
+        <source>Reading aloud</source>
+        <extracomment>Said when reading aloud is turned on.</extracomment>
+        <translation>開始朗讀</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <extracomment>Said when reading aloud is turned off.</extracomment>
+        <translation>停止朗讀</translation>
+    </message>
+    <message>
+        <source>Numbers from %1 to %2. %3</source>
+        <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
+        <translation>數字範圍是 %1 到 %2。%3</translation>
+    </message>
+</context>
+<context>
+    <name>sumbrix</name>
+    <message>
+        <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
+        <translation>給孩子的計算練習：一次出一題，按下 Enter 鍵就馬上批改。</translation>
+    </message>
+    <message>
+        <source>%1: takes no files or other arguments: %2</source>
+        <extracomment>%1 is the program, %2 what was given after it.</extracomment>
+        <translation>%1：不接受檔案或其他參數：%2</translation>
+    </message>
+    <message>
+        <source>Read the problems and the verdicts aloud. %1 turns it on and off.</source>
+        <extracomment>Help for the --read-aloud option; %1 is the key, Ctrl+R.</extracomment>
+        <translation>朗讀題目和批改結果。按 %1 開啟或關閉。</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no speech service answers. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1：無法朗讀：語音服務沒有回應。練習會繼續，但沒有聲音。</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no voice speaks this language. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1：無法朗讀：沒有能說這種語言的語音。練習會繼續，但沒有聲音。</translation>
+    </message>
+    <message>
+        <source>%1: reading aloud stopped: the speech service went away. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1：朗讀已停止：語音服務已中斷。練習會繼續，但沒有聲音。</translation>
+    </message>
+</context>
+<context>
+    <name>sumbrix::Quiz</name>
+    <message>
+        <source>Division</source>
+        <translation>除法</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>乘法</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>減法</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>加法</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <extracomment>The first line of the history, after the time the drill began.</extracomment>
+        <translation>開始</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Translate as RTL for a language written from right to left (the whole window is then mirrored); as LTR otherwise.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+</TS>
