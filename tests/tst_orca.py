@@ -115,6 +115,10 @@ class Session:
             sys.exit("Orca would not start")
         # With reading aloud asked for: beside a screen reader it keeps quiet.
         self.spawn([self.program, "--read-aloud"], "sumbrix")
+        self.wait_for_window()
+
+    def wait_for_window(self):
+        """Waits for the program's window to be shown, and focuses it."""
         self.window = None
 
         def shown():

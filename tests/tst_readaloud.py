@@ -81,14 +81,7 @@ class Speech(desktop.Session):
         self.window_process = subprocess.Popen([self.program, *args], env=env, stdout=subprocess.DEVNULL,
                                                stderr=subprocess.PIPE, stdin=subprocess.DEVNULL,
                                                process_group=self.group, text=True)
-
-        def shown():
-            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Sumbrix$"], env=self.env,
-                                   capture_output=True, text=True).stdout.split()
-            self.window = found[0] if found else None
-            return self.window
-        self.wait_until(shown, LIMIT, "the window")
-        self.xdotool("windowfocus", self.window)
+        self.wait_for_window()
 
     def speech_log(self):
         try:
