@@ -22,6 +22,7 @@ import sys
 import time
 import xml.etree.ElementTree as ET
 
+sys.dont_write_bytecode = True  # no cache files in the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import tst_orca as desktop  # noqa: E402  (the private X display and the reaping)
 
