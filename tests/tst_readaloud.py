@@ -116,11 +116,7 @@ class Speech(desktop.Session):
             self.xdotool("key", "--delay", "150", *keys)
         if until:
             self.wait_until(lambda: any(re.search(until, s) for s in self.said()[before:]), LIMIT, until)
-        count, calm = len(self.said()), time.time()
-        while time.time() - calm < quiet:
-            time.sleep(0.1)
-            if len(self.said()) != count:
-                count, calm = len(self.said()), time.time()
+        self.settle(quiet)
         return self.said()[before:]
 
     def a11y_switch(self, on):
