@@ -1,10 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Sumbrix authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The window in every shipped language: whole captions, whole catalogues,
-// and the same drill as in English.
+// the script drawn, mirrored where it reads right to left, and the same
+// drill as in English, in the language's own digits.
 #include "fitting.h"
+#include "fonts.h"
 #include "frmSumbrix.h"
 #include "language.h"
+#include "twips.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,12 +16,57 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QTextLayout>
 #include <QXmlStreamReader>
 #include <QtTest>
 
 namespace {
 
-const char *const kLanguages[] = {"de", "es", "fr", "it", "nb", "pt_BR"};
+// Every catalogue shipped, with the face its script needs beyond the
+// window's two fonts.
+QStringList Languages()
+{
+    QStringList found;
+    for (const QString &file : QDir(QStringLiteral(SUMBRIX_TRANSLATIONS_DIR)).entryList({QStringLiteral("sumbrix_*.ts")}))
+        found << file.mid(8, file.size() - 11);
+    return found;
+}
+
+QString ScriptFace(const QString &language)
+{
+    static const QHash<QString, QString> faces = {
+        {"ar", "Noto Sans Arabic UI"}, {"fa", "Noto Sans Arabic UI"}, {"hi", "Noto Sans Devanagari"},
+        {"bn", "Noto Sans Bengali"}, {"ja", "Noto Sans CJK JP"},    {"ko", "Noto Sans CJK KR"},
+        {"zh_CN", "Noto Sans CJK SC"},  {"zh_TW", "Noto Sans CJK TC"},
+    };
+    return faces.value(language);
+}
+
+// Why the window cannot be judged in this language here; empty if it can.
+QString MissingFont(const QString &language)
+{
+    if (QString missing = sumbrix::test::MissingWindowFont(); !missing.isEmpty())
+        return missing;
+    const QString face = ScriptFace(language);
+    if (!face.isEmpty() && !QFontDatabase::families().contains(face))
+        return face;
+    return QString();
+}
+
+// The characters of `text` that no installed font draws in `font`.
+QString Undrawn(const QString &text, const QFont &font)
+{
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    QString missing;
+    for (const QGlyphRun &run : layout.glyphRuns())
+        if (run.glyphIndexes().contains(0))
+            missing = text;
+    return missing;
+}
 
 struct Message {
     QString context, source, translation, type;
@@ -82,6 +130,19 @@ private slots:
             // A title's trailing blank is part of the layout's look.
             QCOMPARE(m.translation.endsWith(QLatin1Char(' ')), m.source.endsWith(QLatin1Char(' ')));
         }
+        // The menu's and the software centre's words: every text English has.
+        const auto asset = [](const char *name) {
+            QFile f(QStringLiteral(SUMBRIX_ASSETS_DIR "/") + QLatin1String(name));
+            return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+        };
+        const QString entry = asset("org.sumbrix.sumbrix.desktop");
+        for (const char *key : {"Name", "GenericName", "Comment", "Keywords"})
+            QVERIFY2(entry.count(QStringLiteral("\n%1[%2]=").arg(QLatin1String(key), language)) ==
+                         entry.count(QStringLiteral("\n%1=").arg(QLatin1String(key))), key);
+        const QString metainfo = asset("org.sumbrix.sumbrix.metainfo.xml.in");
+        QCOMPARE(metainfo.count(QStringLiteral("xml:lang=\"%1\"").arg(language)),
+                 metainfo.count(QLatin1String("<summary>")) + metainfo.count(QLatin1String("<p>")) +
+                     metainfo.count(QLatin1String("<caption>")));
     }
 
     // Every caption fits its box at this scale, the window speaks the
@@ -94,7 +155,7 @@ private slots:
         frmSumbrix w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
-        if (sumbrix::test::MissingWindowFont().isEmpty()) {
+        if (MissingFont(language).isEmpty()) {
             const QStringList clipped = sumbrix::test::ClippedCaptions(w);
             QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1String("; "))));
         }
@@ -108,12 +169,24 @@ private slots:
         const QString shown = w.findChild<QLabel *>(QStringLiteral("lblArg1"))->text() +
                               w.findChild<QLabel *>(QStringLiteral("lblOps"))->text() +
                               w.findChild<QLabel *>(QStringLiteral("lblArg2"))->text();
-        QTest::keyClicks(answer, QString::number(w.State().Answer));
+        // Typed in the digits the window shows, as the child's keyboard types them.
+        const QChar zero = sumbrix::WindowZeroDigit();
+        const auto local = [zero](const QString &ascii) { return sumbrix::LocalDigits(ascii, zero); };
+        QVERIFY(!shown.contains(QRegularExpression(zero == u'0' ? QStringLiteral("[^ 0-9+x/-]") : QStringLiteral("[0-9]"))));
+        for (const QChar c : local(QString::number(w.State().Answer)))  // keyClicks knows only ASCII
+            QTest::sendKeyEvent(QTest::Click, answer, Qt::Key_unknown, QString(c), Qt::NoModifier);
         QTest::keyClick(answer, Qt::Key_Return);
         QCOMPARE(w.State().NRight, sumbrix::Integer(1));
-        QCOMPARE(w.findChild<QLabel *>(QStringLiteral("lblNRight"))->text(), QStringLiteral(" 1"));
-        QCOMPARE(w.findChild<QLabel *>(QStringLiteral("lblPctRight"))->text(), QStringLiteral(" 100"));
-        QVERIFY2(history->item(1)->text().endsWith(QLatin1String(" # 1:") + shown), qPrintable(history->item(1)->text()));
+        QCOMPARE(w.findChild<QLabel *>(QStringLiteral("lblNRight"))->text(), local(QStringLiteral(" 1")));
+        QCOMPARE(w.findChild<QLabel *>(QStringLiteral("lblPctRight"))->text(), local(QStringLiteral(" 100")));
+        // Where a right-to-left language writes sums left to right, the
+        // history keeps each sum so.
+        const QString line = history->item(1)->text();
+        const bool isolated = Translation(language, "QGuiApplication", "QT_LAYOUT_DIRECTION") == QLatin1String("RTL") &&
+                              Translation(language, "frmSumbrix", "SUM_DIRECTION") != QLatin1String("RTL");
+        QCOMPARE(line.endsWith(QChar(0x2069)), isolated);
+        QVERIFY2(QString(line).remove(QChar(0x2066)).remove(QChar(0x2069)).endsWith(local(QStringLiteral(" # 1:")) + shown),
+                 qPrintable(line));
         QVERIFY(QStringList({"+", "-", "x", "/"}).contains(w.findChild<QLabel *>(QStringLiteral("lblOps"))->text()));
     }
 
@@ -131,6 +204,71 @@ private slots:
         QCOMPARE(QCoreApplication::translate("QLineEdit", "&Undo") != QLatin1String("&Undo"), qtHasIt);
     }
 
+    // Right to left, every control lies as far from its container's right
+    // edge as it lies from the left in English, but for a sum the language
+    // writes left to right; the scroll bar and the tab strip run from the right.
+    void mirroredRightToLeft_data() { Languages(); }
+    void mirroredRightToLeft()
+    {
+        QFETCH(QString, language);
+        QHash<QString, QRect> english;
+        {
+            sumbrix::UseLanguage(QLocale::c());
+            frmSumbrix w;
+            for (QWidget *c : w.findChildren<QWidget *>())
+                english.insert(c->objectName(), c->geometry());
+        }
+        sumbrix::UseLanguage(QLocale(language));
+        const bool rtl = Translation(language, "QGuiApplication", "QT_LAYOUT_DIRECTION") == QLatin1String("RTL");
+        const bool sumRtl = Translation(language, "frmSumbrix", "SUM_DIRECTION") == QLatin1String("RTL");
+        QVERIFY(!sumRtl || rtl);
+        frmSumbrix w;
+        QCOMPARE(w.isRightToLeft(), rtl);
+        const QStringList sum = {"lblArg1", "lblOps", "lblArg2", "Label11", "txtAnswer"};
+        int placed = 0;
+        for (QWidget *c : w.findChildren<QWidget *>()) {
+            const QRect drawn = english.value(c->objectName());
+            if (c->objectName().isEmpty() || c->objectName().startsWith(QLatin1String("qt_")) || !english.contains(c->objectName()))
+                continue;
+            const bool mirrored = rtl && (sumRtl || !sum.contains(c->objectName()));
+            const QRect expected = mirrored ? sumbrix::Mirrored(drawn, c->parentWidget()->width()) : drawn;
+            QVERIFY2(c->geometry() == expected, qPrintable(c->objectName()));
+            ++placed;
+        }
+        QVERIFY(placed >= 30);
+        QCOMPARE(w.findChild<QScrollBar *>(QStringLiteral("HScroll1"))->isRightToLeft(), rtl);
+        const QTabBar *strip = w.findChild<QTabWidget *>(QStringLiteral("SSTab1"))->tabBar();
+        QCOMPARE(strip->tabRect(0).x() > strip->tabRect(1).x(), rtl);
+    }
+
+    // Every text of the catalogue is drawn by an installed font in the
+    // window's face, and every digit in the problem's.
+    void scriptDrawn_data() { Languages(); }
+    void scriptDrawn()
+    {
+        QFETCH(QString, language);
+        if (const QString missing = MissingFont(language); !missing.isEmpty())
+            QSKIP(qPrintable(missing + QLatin1String(" is not installed (Debian: fonts-noto-core, fonts-noto-ui-core, fonts-noto-cjk)")));
+        sumbrix::UseLanguage(QLocale(language));
+        const QLocale window = sumbrix::WindowLanguage();
+        for (const Message &m : Catalogue(language))
+            QVERIFY2(Undrawn(m.translation, sumbrix::WindowFont(window)).isEmpty(), qPrintable(m.translation));
+        const QString digits = sumbrix::LocalDigits(QStringLiteral("0123456789 +-x/="), sumbrix::WindowZeroDigit());
+        QVERIFY2(Undrawn(digits, sumbrix::ProblemFont(window, 16)).isEmpty(), qPrintable(digits));
+    }
+
+    // Any script's digits are read as the digits they are.
+    void digitsOfAnyScript()
+    {
+        const QString twelve = QStringLiteral("12");
+        for (const char16_t zero : {u'0', u'\u0660', u'\u06f0', u'\u0966', u'\u09e6', u'\uff10'}) {
+            const QString local = sumbrix::LocalDigits(twelve, QChar(zero));
+            QCOMPARE(local.front().unicode(), char16_t(zero + 1));
+            QCOMPARE(sumbrix::AsciiDigits(local), twelve);
+        }
+        QCOMPARE(sumbrix::AsciiDigits(QStringLiteral(" -\u0663\u00b2x")), QStringLiteral(" -3\u00b2x"));  // ² is no digit
+    }
+
     void englishWithoutCatalogue()
     {
         for (const char *name : {"en_US", "xx_YY", "C"}) {
@@ -145,8 +283,8 @@ private:
     static void Languages()
     {
         QTest::addColumn<QString>("language");
-        for (const char *language : kLanguages)
-            QTest::newRow(language) << QString::fromLatin1(language);
+        for (const QString &language : ::Languages())
+            QTest::newRow(qPrintable(language)) << language;
     }
 
     static QString Translation(const QString &language, const char *context, const char *source)

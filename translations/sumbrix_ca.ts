@@ -16,7 +16,7 @@
     <message>
         <source>More free learning tools at %1</source>
         <extracomment>Button, 289 pixels wide; %1 is a web address of about 25 characters (sumbrix.org/resources/kids).</extracomment>
-        <translation>Més eines gratuïtes per aprendre a %1</translation>
+        <translation>Més eines gratis per aprendre: %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>

@@ -16,7 +16,7 @@
     <message>
         <source>More free learning tools at %1</source>
         <extracomment>Button, 289 pixels wide; %1 is a web address of about 25 characters (sumbrix.org/resources/kids).</extracomment>
-        <translation>Κι άλλα δωρεάν εργαλεία μάθησης: %1</translation>
+        <translation>Δωρεάν εργαλεία μάθησης: %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>

@@ -66,7 +66,7 @@
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
         <extracomment>Notice on the second page, wrapped on at most two lines of 289 pixels.</extracomment>
-        <translation>Sumbrix رایگان است.  آن را به هر کسی که عددها را دوست دارد بده.</translation>
+        <translation>Sumbrix رایگان است. به هر کسی که عدد دوست دارد بده.</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>

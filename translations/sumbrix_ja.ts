@@ -66,7 +66,7 @@
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
         <extracomment>Notice on the second page, wrapped on at most two lines of 289 pixels.</extracomment>
-        <translation>Sumbrix は むりょうです。 かずが すきな 人なら だれにでも わけて あげてね。</translation>
+        <translation>Sumbrixは むりょう。かずが すきな 子に あげてね。</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>

@@ -66,7 +66,7 @@
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
         <extracomment>Notice on the second page, wrapped on at most two lines of 289 pixels.</extracomment>
-        <translation>Sumbrix는 무료 프로그램이에요. 숫자를 좋아하는 누구에게나 나눠 주세요.</translation>
+        <translation>Sumbrix는 무료! 숫자를 좋아하는 친구와 나눠요.</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>

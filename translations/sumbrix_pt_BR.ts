@@ -161,6 +161,11 @@
         <extracomment>The answer box as a screen reader names it; %1 is the problem in words.</extracomment>
         <translation>Resposta de %1</translation>
     </message>
+    <message>
+        <source>SUM_DIRECTION</source>
+        <extracomment>How schoolbooks in this language write a sum such as 4 + 1 = 5: translate as LTR when it reads from left to right, as RTL when it reads from right to left. Only a right-to-left language may need RTL; every other language writes LTR.</extracomment>
+        <translation>LTR</translation>
+    </message>
 </context>
 <context>
     <name>speech</name>
@@ -274,6 +279,14 @@
         <source>Begin</source>
         <extracomment>The first line of the history, after the time the drill began.</extracomment>
         <translation>Início</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Translate as RTL for a language written from right to left (the whole window is then mirrored); as LTR otherwise.</extracomment>
+        <translation>LTR</translation>
     </message>
 </context>
 </TS>

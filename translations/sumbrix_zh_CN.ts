@@ -66,7 +66,7 @@
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
         <extracomment>Notice on the second page, wrapped on at most two lines of 289 pixels.</extracomment>
-        <translation>Sumbrix 是免费软件。把它分享给每一个喜欢数字的人吧！</translation>
+        <translation>Sumbrix 是免费软件。分享给所有喜欢数字的人吧！</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmSumbrix.h"
 
+#include "fonts.h"
+#include "language.h"
+
 #include "learningtools.h"
 #include "sumbrix-rendered.h"
 #include "sumbrix.xpm"
@@ -13,7 +16,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEventLoop>
-#include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -29,59 +31,22 @@ using sumbrix::TwipsRect;
 
 namespace {
 
-// Naming only a family that is installed spares the font database a
-// fallback search for the missing one, which start-up would pay for. The
-// list is read once; asking for each name would resolve aliases each time.
-QString InstalledFamily(std::initializer_list<QString> families)
-{
-    static const QStringList installed = QFontDatabase::families();
-    for (const QString &family : families)
-        if (installed.contains(family, Qt::CaseInsensitive))
-            return family;
-    return QString();  // the toolkit's default
-}
-
-// The layout was drawn for a small sans serif: "Time:" has 25 pixels.
-// Liberation Sans at 10 pixels fits every caption; DejaVu Sans would clip.
-QFont WindowFont()
-{
-    static const QString family =
-        InstalledFamily({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("DejaVu Sans")});
-    QFont f;
-    if (!family.isEmpty())
-        f.setFamily(family);
-    f.setPixelSize(10);
-    return f;
-}
-
-// The problem line and the score are drawn large and bold.
-QFont ProblemFont(int pixelSize)
-{
-    static const QString family = InstalledFamily({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
-    QFont f;
-    if (!family.isEmpty())
-        f.setFamily(family);
-    f.setPixelSize(pixelSize);
-    f.setBold(true);
-    return f;
-}
-
 constexpr int kProblemPixels = 16;  // 12 pt at 96 dpi
 constexpr int kScorePixels = 21;    // 15.75 pt at 96 dpi
 
 template <class W>
-W *Place(W *widget, const char *name, const QRect &geometry)
+W *Place(W *widget, const char *name, const QRect &geometry, sumbrix::Order order = sumbrix::Order::Reading)
 {
     widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(geometry);
+    sumbrix::PlaceDrawn(widget, geometry, order);
     return widget;
 }
 
 template <class L = QLabel>
 L *MakeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
-             Qt::Alignment align = Qt::AlignLeft)
+             Qt::Alignment align = Qt::AlignLeft, sumbrix::Order order = sumbrix::Order::Reading)
 {
-    auto *label = Place(new L(text, parent), name, geometry);
+    auto *label = Place(new L(text, parent), name, geometry, order);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(align | Qt::AlignTop);
     return label;
@@ -122,6 +87,7 @@ frmSumbrix::frmSumbrix(QWidget *parent) : QWidget(parent)
 void frmSumbrix::CreateControls()
 {
     setObjectName(QStringLiteral("frmSumbrix"));
+    const QLocale language = sumbrix::WindowLanguage();
     setWindowTitle(QStringLiteral("Sumbrix"));
     // The 16-pixel original, and the vector drawing's pixels for larger
     // sizes; both are built in, so no image decoder or plugin is loaded.
@@ -134,7 +100,7 @@ void frmSumbrix::CreateControls()
     // The window is the whole program, so its font is the application's
     // too: text a widget lays out before it takes its own font (a line
     // edit's does) then needs no second font loaded.
-    const QFont font = WindowFont();
+    const QFont font = sumbrix::WindowFont(language);
     if (QApplication::font() != font)
         QApplication::setFont(font);
     setFont(font);
@@ -160,10 +126,10 @@ void frmSumbrix::CreateControls()
 
     // Score sheet
     Frame1 = Place(new QGroupBox(tr("Score Sheet"), problem), "Frame1", TwipsRect(3120, 840, 2415, 2775));
-    Label5 = MakeLabel(Frame1, "Label5", tr("Your score"), TwipsRect(720, 1920, 1095, 255), Qt::AlignHCenter);
+    Label5 = MakeLabel<sumbrix::FittedLabel>(Frame1, "Label5", tr("Your score"), TwipsRect(720, 1920, 1095, 255), Qt::AlignHCenter);
     lblScore = MakeLabel<sumbrix::FittedLabel>(Frame1, "lblScore", QStringLiteral("S"), TwipsRect(600, 2160, 1215, 495),
                                                Qt::AlignHCenter);
-    lblScore->setFont(ProblemFont(kScorePixels));
+    lblScore->setFont(sumbrix::ProblemFont(language, kScorePixels));
     Line1 = Place(new QFrame(Frame1), "Line1", TwipsRect(120, 600, 2160, 15));
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Plain);
@@ -174,36 +140,41 @@ void frmSumbrix::CreateControls()
     Colour(lblNWrong, QColor(255, 0, 0));
     lblPctRight = MakeLabel(Frame1, "lblPctRight", QStringLiteral("%right"), TwipsRect(1560, 720, 615, 255), Qt::AlignHCenter);
     //: Heading of the count of right answers; the box is 33 pixels wide.
-    Label6 = MakeLabel(Frame1, "Label6", tr("Right"), TwipsRect(240, 360, 495, 255));
+    Label6 = MakeLabel<sumbrix::FittedLabel>(Frame1, "Label6", tr("Right"), TwipsRect(240, 360, 495, 255));
     //: Heading of the count of wrong answers; the box is 33 pixels wide.
-    Label7 = MakeLabel(Frame1, "Label7", tr("Wrong"), TwipsRect(960, 360, 495, 255));
+    Label7 = MakeLabel<sumbrix::FittedLabel>(Frame1, "Label7", tr("Wrong"), TwipsRect(960, 360, 495, 255));
     Label8 = MakeLabel(Frame1, "Label8", QStringLiteral("%"), TwipsRect(1680, 360, 495, 255), Qt::AlignHCenter);
 
     // The problem line: first number, operator, second number, "=", answer
     Frame2 = Place(new QGroupBox(tr("Problem du jour "), problem), "Frame2", TwipsRect(240, 2400, 2775, 1215));
+    //: How schoolbooks in this language write a sum such as 4 + 1 = 5: translate as LTR when it reads from left to right, as RTL when it reads from right to left. Only a right-to-left language may need RTL; every other language writes LTR.
+    const auto sum = tr("SUM_DIRECTION") == QLatin1String("RTL") ? sumbrix::Order::Reading : sumbrix::Order::LeftToRight;
     // Line edits are made empty and given their text afterwards: one made
     // with text first lays it out in the application's font, which would
     // load a font the window never shows.
-    txtAnswer = Place(new sumbrix::AnswerBox(Frame2), "txtAnswer", TwipsRect(2040, 320, 615, 390));
-    txtAnswer->setFont(ProblemFont(kProblemPixels));
+    txtAnswer = Place(new sumbrix::AnswerBox(Frame2), "txtAnswer", TwipsRect(2040, 320, 615, 390), sum);
+    txtAnswer->setFont(sumbrix::ProblemFont(language, kProblemPixels));
     txtAnswer->setMaxLength(std::numeric_limits<int>::max());
     txtAnswer->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     txtAnswer->setText(QStringLiteral("?"));
     lblTimer = MakeLabel(Frame2, "lblTimer", QStringLiteral("T"), TwipsRect(1560, 840, 375, 255), Qt::AlignRight);
     //: Before the seconds spent on the problem; the box is 25 pixels wide.
-    Label3 = MakeLabel(Frame2, "Label3", tr("Time:"), TwipsRect(1080, 840, 375, 255));
-    lblArg1 = MakeLabel(Frame2, "lblArg1", QStringLiteral("Arg1"), TwipsRect(120, 360, 615, 280), Qt::AlignHCenter);
-    lblOps = MakeLabel(Frame2, "lblOps", QString(), TwipsRect(780, 360, 255, 255), Qt::AlignHCenter);
-    lblArg2 = MakeLabel(Frame2, "lblArg2", QStringLiteral("Arg2"), TwipsRect(1080, 360, 615, 280), Qt::AlignHCenter);
+    Label3 = MakeLabel<sumbrix::FittedLabel>(Frame2, "Label3", tr("Time:"), TwipsRect(1080, 840, 375, 255));
+    lblArg1 = MakeLabel(Frame2, "lblArg1", QStringLiteral("Arg1"), TwipsRect(120, 360, 615, 280), Qt::AlignHCenter, sum);
+    lblOps = MakeLabel(Frame2, "lblOps", QString(), TwipsRect(780, 360, 255, 255), Qt::AlignHCenter, sum);
+    lblArg2 = MakeLabel(Frame2, "lblArg2", QStringLiteral("Arg2"), TwipsRect(1080, 360, 615, 280), Qt::AlignHCenter, sum);
     Label11 = MakeLabel<sumbrix::FittedLabel>(Frame2, "Label11", QStringLiteral("="), TwipsRect(1800, 360, 135, 255),
-                                              Qt::AlignHCenter);
+                                              Qt::AlignHCenter, sum);
     for (QLabel *l : {lblArg1, lblOps, lblArg2, Label11}) {
-        l->setFont(ProblemFont(kProblemPixels));
+        l->setFont(sumbrix::ProblemFont(language, kProblemPixels));
         // The large glyphs fill these boxes; centre them so none is cut.
         l->setAlignment((l->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
     }
     for (QLabel *l : {lblArg1, lblOps, lblArg2})
         OnWindowColour(l);
+    if (sum == sumbrix::Order::LeftToRight)
+        for (QWidget *w : std::initializer_list<QWidget *>{lblArg1, lblOps, lblArg2, Label11, txtAnswer})
+            w->setLayoutDirection(Qt::LeftToRight);
 
     // Setup: operation and range
     Frame3 = Place(new QGroupBox(tr("Setup "), problem), "Frame3", TwipsRect(240, 840, 2775, 1455));
@@ -231,9 +202,9 @@ void frmSumbrix::CreateControls()
     txtMin->setText(QStringLiteral("1"));
     txtMax->setText(QStringLiteral("RangeMax"));
     //: Above the smallest number drawn; the box is 25 pixels wide.
-    Label1 = MakeLabel(Frame3, "Label1", tr("from"), TwipsRect(320, 720, 375, 255));
+    Label1 = MakeLabel<sumbrix::FittedLabel>(Frame3, "Label1", tr("from"), TwipsRect(320, 720, 375, 255));
     //: Above the largest number drawn; the box is 17 pixels wide.
-    Label2 = MakeLabel(Frame3, "Label2", tr("to"), TwipsRect(900, 720, 255, 255));
+    Label2 = MakeLabel<sumbrix::FittedLabel>(Frame3, "Label2", tr("to"), TwipsRect(900, 720, 255, 255));
 
     // Diagnostics page, below the history
     Label4 = MakeLabel(diagnostics, "Label4",
@@ -297,6 +268,8 @@ void frmSumbrix::CreateControls()
     Describe(cmdGotoQuor, cmdGotoQuor->text(), tr("Opens the learning-tools page in the browser"));
     Describe(Image1, tr("Learning tools"), tr("Picture that opens the learning-tools page"));
 
+    surface_.UseDigits(sumbrix::WindowZeroDigit());
+    surface_.IsolateSums(isRightToLeft() && sum == sumbrix::Order::LeftToRight);
     surface_.Bind(Control::txtMin, txtMin);
     surface_.Bind(Control::txtMax, txtMax);
     surface_.Bind(Control::lblOps, lblOps);

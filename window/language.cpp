@@ -8,6 +8,11 @@
 
 namespace sumbrix {
 
+// Qt mirrors every window when a catalogue says its language is written
+// right to left.
+//: Translate as RTL for a language written from right to left (the whole window is then mirrored); as LTR otherwise.
+[[maybe_unused]] constexpr const char *kLayoutDirection = QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+
 void UseLanguage(const QLocale &locale)
 {
     QCoreApplication *app = QCoreApplication::instance();
@@ -38,6 +43,35 @@ QLocale WindowLanguage()
             if (t->filePath().startsWith(QLatin1String(":/i18n")))
                 return QLocale(t->language());
     return QLocale(QLocale::English);
+}
+
+QChar WindowZeroDigit()
+{
+    const QLocale window = WindowLanguage();
+    // By the desktop locale's name: its own numeric settings are often C's.
+    const QLocale desktop(QLocale::system().name());
+    const QString zero = (desktop.language() == window.language() ? desktop : window).zeroDigit();
+    return zero.size() == 1 ? zero.front() : QChar(u'0');  // digits beyond the BMP are not drawn here
+}
+
+QString LocalDigits(const QString &text, QChar zero)
+{
+    if (zero == u'0')
+        return text;
+    QString out = text;
+    for (QChar &c : out)
+        if (c >= u'0' && c <= u'9')
+            c = QChar(zero.unicode() + (c.unicode() - u'0'));
+    return out;
+}
+
+QString AsciiDigits(const QString &text)
+{
+    QString out = text;
+    for (QChar &c : out)
+        if (c.unicode() > 0x7f && c.category() == QChar::Number_DecimalDigit)
+            c = QChar(u'0' + c.digitValue());
+    return out;
 }
 
 }  // namespace sumbrix

@@ -18,4 +18,17 @@ void UseLanguage(const QLocale &locale = QLocale::system());
 // when none was installed.
 QLocale WindowLanguage();
 
+// The zero of the digits the window writes numbers in: the desktop's own
+// where its language is the window's (Maghreb Arabic writes 0-9), else
+// the window language's usual ones (Arabic ٠, Persian ۰, Bengali ০).
+QChar WindowZeroDigit();
+
+// Numbers in the window's digits, from the engine's 0-9.
+QString LocalDigits(const QString &text, QChar zero);
+
+// The engine's 0-9 from the decimal digits of any script, so that an
+// answer typed on an Arabic, Persian or full-width keyboard is read as
+// typed.
+QString AsciiDigits(const QString &text);
+
 }  // namespace sumbrix

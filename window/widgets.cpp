@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets.h"
 
+#include "twips.h"
+
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -125,13 +127,14 @@ QSize SharedWidthTabBar::tabSizeHint(int index) const
 TabbedDialog::TabbedDialog(const QRect &geometry, int tabHeight, QWidget *parent) : QTabWidget(parent)
 {
     setTabBar(new SharedWidthTabBar(geometry.width(), tabHeight, this));
-    setGeometry(geometry);
+    PlaceDrawn(this, geometry);
 }
 
 QWidget *TabbedDialog::addSheet(const QString &caption)
 {
     auto *page = new QWidget;
     auto *sheet = new QWidget(page);
+    sheet->resize(size());  // its controls are mirrored within this width
     addTab(page, caption);
     sheets_.push_back(sheet);
     return sheet;

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgetsurface.h"
 
+#include "language.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QCoreApplication>
@@ -14,16 +16,16 @@ std::string WidgetSurface::Text(Control c) const
 {
     QWidget *w = texts_[static_cast<std::size_t>(c)];
     if (auto *edit = qobject_cast<QLineEdit *>(w))
-        return edit->text().toStdString();
+        return AsciiDigits(edit->text()).toStdString();
     if (auto *label = qobject_cast<QLabel *>(w))
-        return label->text().toStdString();
+        return AsciiDigits(label->text()).toStdString();
     return {};
 }
 
 void WidgetSurface::SetText(Control c, const std::string &text)
 {
     QWidget *w = texts_[static_cast<std::size_t>(c)];
-    const QString s = QString::fromStdString(text);
+    const QString s = LocalDigits(QString::fromStdString(text), zero_);
     if (auto *edit = qobject_cast<QLineEdit *>(w)) {
         if (edit->text() != s)  // a line edit repaints even for the same text
             edit->setText(s);
@@ -52,7 +54,14 @@ void WidgetSurface::AddHistory(const std::string &line)
 {
     // No scrolling along: following each new line re-lays the whole list,
     // which grows costly over a long session.
-    list1_->addItem(QString::fromStdString(line));
+    QString text = LocalDigits(QString::fromStdString(line), zero_);
+    // A graded line is "time #n:sum"; the sum, typed answer included, goes
+    // into a left-to-right isolate, which also contains any direction
+    // marks typed into it.
+    if (const qsizetype hash = text.indexOf(QLatin1String(" #")); isolateSums_ && hash >= 0)
+        if (const qsizetype colon = text.indexOf(u':', hash); colon >= 0)
+            text = text.left(colon + 1) + QChar(0x2066) + text.mid(colon + 1) + QChar(0x2069);
+    list1_->addItem(text);
 }
 
 // The engine's own words, listed here for lupdate; Word() looks them up.

@@ -16,6 +16,11 @@ namespace sumbrix {
 class WidgetSurface final : public ControlSurface {
 public:
     WidgetSurface() = default;
+    // Numbers are shown in the digits of this zero; any script's are read.
+    void UseDigits(QChar zero) { zero_ = zero; }
+    // In a right-to-left window whose language writes sums left to right,
+    // the history's sums are kept left to right.
+    void IsolateSums(bool isolate) { isolateSums_ = isolate; }
     void Bind(Control c, QWidget *widget) { texts_[static_cast<std::size_t>(c)] = widget; }
     void Bind(QComboBox *boxOp, QScrollBar *hScroll1, QListWidget *list1)
     {
@@ -39,6 +44,8 @@ private:
     QComboBox *boxOp_ = nullptr;
     QScrollBar *hScroll1_ = nullptr;
     QListWidget *list1_ = nullptr;
+    QChar zero_ = u'0';
+    bool isolateSums_ = false;
 };
 
 // Local wall-clock time, in the user's own time format.
