@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es" sourcelanguage="en">
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Translate as RTL for a language written from right to left (the whole window is then mirrored); as LTR otherwise.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>frmSumbrix</name>
     <message>
         <source>Problem</source>
@@ -279,14 +287,6 @@
         <source>Begin</source>
         <extracomment>The first line of the history, after the time the drill began.</extracomment>
         <translation>Inicio</translation>
-    </message>
-</context>
-<context>
-    <name>QGuiApplication</name>
-    <message>
-        <source>QT_LAYOUT_DIRECTION</source>
-        <extracomment>Translate as RTL for a language written from right to left (the whole window is then mirrored); as LTR otherwise.</extracomment>
-        <translation>LTR</translation>
     </message>
 </context>
 </TS>

@@ -2,30 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="tr" sourcelanguage="en">
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Translate as RTL for a language written from right to left (the whole window is then mirrored); as LTR otherwise.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>frmSumbrix</name>
     <message>
         <source>Problem</source>
-        <extracomment>Tab title; each tab is about 147 pixels wide. Also spoken by the screen reader when the page is shown. Means one sum such as 4 + 1: use the word a teacher of young children uses for such a sum (French &quot;calcul&quot;, not &quot;problème&quot;).</extracomment>
         <translation>İşlem</translation>
     </message>
     <message>
         <source>Diagnostics</source>
-        <extracomment>Tab title of the second page, which lists every answer given; about 147 pixels wide.</extracomment>
         <translation>Geçmiş</translation>
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <extracomment>Button, 289 pixels wide; %1 is a web address of about 25 characters (sumbrix.org/resources/kids).</extracomment>
         <translation>Daha çok ücretsiz öğrenme aracı: %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
-        <extracomment>Frame title, about 150 pixels wide; keep it one short line.</extracomment>
         <translation>Puan Tablosu</translation>
     </message>
     <message>
         <source>Your score</source>
-        <extracomment>Above the score; the box is 73 pixels wide.</extracomment>
         <translation>Puanın</translation>
     </message>
     <message>
@@ -40,7 +43,6 @@
     </message>
     <message>
         <source>Problem du jour </source>
-        <extracomment>Frame title around the sum and the answer box; about 175 pixels wide. Keep the trailing blank. Means &quot;today's sum&quot;.</extracomment>
         <translation>Bugünün işlemi </translation>
     </message>
     <message>
@@ -50,7 +52,6 @@
     </message>
     <message>
         <source>Setup </source>
-        <extracomment>Frame title around the operation list and the range; about 175 pixels wide. Keep the trailing blank.</extracomment>
         <translation>Ayarlar </translation>
     </message>
     <message>
@@ -65,12 +66,10 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <extracomment>Notice on the second page, wrapped on at most two lines of 289 pixels.</extracomment>
         <translation>Sumbrix ücretsizdir.  Sayıları seven herkesle paylaş.</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <extracomment>One line of at most 337 pixels; %1 is the version number.</extracomment>
         <translation>Sürüm %1 © 2026 Sumbrix yazarları. GNU GPL 3 veya sonrası.</translation>
     </message>
     <message>
@@ -226,7 +225,6 @@
     </message>
     <message>
         <source>Quiet</source>
-        <extracomment>Said when reading aloud is turned off.</extracomment>
         <translation>Sessiz</translation>
     </message>
     <message>
@@ -289,14 +287,6 @@
         <source>Begin</source>
         <extracomment>The first line of the history, after the time the drill began.</extracomment>
         <translation>Başlangıç</translation>
-    </message>
-</context>
-<context>
-    <name>QGuiApplication</name>
-    <message>
-        <source>QT_LAYOUT_DIRECTION</source>
-        <extracomment>Translate as RTL for a language written from right to left (the whole window is then mirrored); as LTR otherwise.</extracomment>
-        <translation>LTR</translation>
     </message>
 </context>
 </TS>
