@@ -177,7 +177,11 @@ private slots:
             QTest::sendKeyEvent(QTest::Click, answer, Qt::Key_unknown, QString(c), Qt::NoModifier);
         QTest::keyClick(answer, Qt::Key_Return);
         QCOMPARE(w.State().NRight, sumbrix::Integer(1));
-        QCOMPARE(w.findChild<QLabel *>(QStringLiteral("lblNRight"))->text(), local(QStringLiteral(" 1")));
+        // 0-9 too, on any keyboard.
+        QTest::keyClicks(answer, QString::number(w.State().Answer));
+        QTest::keyClick(answer, Qt::Key_Return);
+        QCOMPARE(w.State().NRight, sumbrix::Integer(2));
+        QCOMPARE(w.findChild<QLabel *>(QStringLiteral("lblNRight"))->text(), local(QStringLiteral(" 2")));
         QCOMPARE(w.findChild<QLabel *>(QStringLiteral("lblPctRight"))->text(), local(QStringLiteral(" 100")));
         // Where a right-to-left language writes sums left to right, the
         // history keeps each sum so.
@@ -266,6 +270,7 @@ private slots:
             QCOMPARE(local.front().unicode(), char16_t(zero + 1));
             QCOMPARE(sumbrix::AsciiDigits(local), twelve);
         }
+        QCOMPARE(sumbrix::AsciiDigits(QStringLiteral("1\u0662\u06f3")), QStringLiteral("123"));  // mixed as typed
         QCOMPARE(sumbrix::AsciiDigits(QStringLiteral(" -\u0663\u00b2x")), QStringLiteral(" -3\u00b2x"));  // ² is no digit
     }
 
