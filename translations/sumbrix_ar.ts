@@ -48,7 +48,7 @@
     <message>
         <source>Time:</source>
         <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
-        <translation>زمن:</translation>
+        <translation>الزمن:</translation>
     </message>
     <message>
         <source>Setup </source>
@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>Sumbrix برنامج مجاني.  شاركه مع كل من يحب الأعداد.</translation>
+        <translation>برنامج Sumbrix مجاني.  شاركه مع كل من يحب الأعداد.</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
@@ -86,7 +86,7 @@
     </message>
     <message>
         <source>From</source>
-        <translation>من</translation>
+        <translation>مِن</translation>
     </message>
     <message>
         <source>Smallest number drawn</source>

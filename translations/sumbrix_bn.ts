@@ -48,7 +48,7 @@
     <message>
         <source>Time:</source>
         <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
-        <translation>ঘড়ি</translation>
+        <translation>সময়</translation>
     </message>
     <message>
         <source>Setup </source>
@@ -86,19 +86,19 @@
     </message>
     <message>
         <source>From</source>
-        <translation>শুরু</translation>
-    </message>
-    <message>
-        <source>Smallest number drawn</source>
         <translation>সবচেয়ে ছোট সংখ্যা</translation>
     </message>
     <message>
+        <source>Smallest number drawn</source>
+        <translation>অঙ্কে আসা সবচেয়ে ছোট সংখ্যা</translation>
+    </message>
+    <message>
         <source>To</source>
-        <translation>শেষ</translation>
+        <translation>সবচেয়ে বড় সংখ্যা</translation>
     </message>
     <message>
         <source>Largest number drawn</source>
-        <translation>সবচেয়ে বড় সংখ্যা</translation>
+        <translation>অঙ্কে আসা সবচেয়ে বড় সংখ্যা</translation>
     </message>
     <message>
         <source>Largest number</source>
@@ -106,7 +106,7 @@
     </message>
     <message>
         <source>Sets the largest number drawn</source>
-        <translation>সবচেয়ে বড় সংখ্যা ঠিক করে</translation>
+        <translation>অঙ্কে আসা সবচেয়ে বড় সংখ্যা ঠিক করে</translation>
     </message>
     <message>
         <source>First number</source>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>ابزار آموزشی رایگان: %1</translation>
+        <translation>ابزارهای آموزشی رایگان: %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
@@ -34,7 +34,7 @@
     <message>
         <source>Right</source>
         <extracomment>Heading of the count of right answers; the box is 33 pixels wide.</extracomment>
-        <translation>صحیح</translation>
+        <translation>درست</translation>
     </message>
     <message>
         <source>Wrong</source>
@@ -48,7 +48,7 @@
     <message>
         <source>Time:</source>
         <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
-        <translation>زمان</translation>
+        <translation>زمان:</translation>
     </message>
     <message>
         <source>Setup </source>
@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>Sumbrix رایگان است. به هر کسی که عدد دوست دارد بده.</translation>
+        <translation>برنامهٔ Sumbrix رایگان است. به هر که عدد دوست دارد بده.</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>

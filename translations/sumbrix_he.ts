@@ -25,11 +25,11 @@
     </message>
     <message>
         <source>Score Sheet</source>
-        <translation>לוח הניקוד</translation>
+        <translation>לוח הנקודות</translation>
     </message>
     <message>
         <source>Your score</source>
-        <translation>הניקוד שלך</translation>
+        <translation>הנקודות שלך</translation>
     </message>
     <message>
         <source>Right</source>
@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>Sumbrix הוא מוצר חינמי.  שתפו אותו עם כל מי שאוהב מספרים.</translation>
+        <translation>התוכנה Sumbrix חינמית.  שתפו אותה עם כל מי שאוהב מספרים.</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
@@ -142,7 +142,7 @@
     </message>
     <message>
         <source>Score</source>
-        <translation>ניקוד</translation>
+        <translation>נקודות</translation>
     </message>
     <message>
         <source>History</source>
@@ -230,7 +230,7 @@
     <message>
         <source>Numbers from %1 to %2. %3</source>
         <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
-        <translation>טווח המספרים: %1 עד %2. %3</translation>
+        <translation>המספרים: %1 עד %2. %3</translation>
     </message>
 </context>
 <context>

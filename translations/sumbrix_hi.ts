@@ -86,19 +86,19 @@
     </message>
     <message>
         <source>From</source>
-        <translation>से</translation>
-    </message>
-    <message>
-        <source>Smallest number drawn</source>
         <translation>सबसे छोटी संख्या</translation>
     </message>
     <message>
+        <source>Smallest number drawn</source>
+        <translation>सवालों में आने वाली सबसे छोटी संख्या</translation>
+    </message>
+    <message>
         <source>To</source>
-        <translation>तक</translation>
+        <translation>सबसे बड़ी संख्या</translation>
     </message>
     <message>
         <source>Largest number drawn</source>
-        <translation>सबसे बड़ी संख्या</translation>
+        <translation>सवालों में आने वाली सबसे बड़ी संख्या</translation>
     </message>
     <message>
         <source>Largest number</source>
@@ -106,7 +106,7 @@
     </message>
     <message>
         <source>Sets the largest number drawn</source>
-        <translation>सबसे बड़ी संख्या तय करता है</translation>
+        <translation>सवालों में आने वाली सबसे बड़ी संख्या तय करता है</translation>
     </message>
     <message>
         <source>First number</source>
@@ -179,11 +179,11 @@
     <name>speech</name>
     <message>
         <source>plus</source>
-        <translation>धन</translation>
+        <translation>जमा</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation>ऋण</translation>
+        <translation>घटा</translation>
     </message>
     <message>
         <source>times</source>

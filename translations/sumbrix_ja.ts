@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>ほかの むりょうツール: %1</translation>
+        <translation>ほかの 学しゅうツール: %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
@@ -48,7 +48,7 @@
     <message>
         <source>Time:</source>
         <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
-        <translation>時:</translation>
+        <translation>時間:</translation>
     </message>
     <message>
         <source>Setup </source>
@@ -66,11 +66,11 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>Sumbrixは むりょう。かずが すきな 子に あげてね。</translation>
+        <translation>Sumbrixは むりょう! かずが すきな 子に あげてね。</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>バージョン %1 © 2026 Sumbrix 作者。GNU GPL 3 以上。</translation>
+        <translation>バージョン %1 © 2026 Sumbrix 作者。GNU GPL 3 以降。</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -86,31 +86,31 @@
     </message>
     <message>
         <source>From</source>
-        <translation>いちばん 小さい 数</translation>
+        <translation>いちばん 小さい かず</translation>
     </message>
     <message>
         <source>Smallest number drawn</source>
-        <translation>けいさんに 出てくる いちばん 小さい 数</translation>
+        <translation>けいさんに 出てくる いちばん 小さい かず</translation>
     </message>
     <message>
         <source>To</source>
-        <translation>いちばん 大きい 数</translation>
+        <translation>いちばん 大きい かず</translation>
     </message>
     <message>
         <source>Largest number drawn</source>
-        <translation>けいさんに 出てくる いちばん 大きい 数</translation>
+        <translation>けいさんに 出てくる いちばん 大きい かず</translation>
     </message>
     <message>
         <source>Largest number</source>
-        <translation>いちばん 大きい 数</translation>
+        <translation>いちばん 大きい かず</translation>
     </message>
     <message>
         <source>Sets the largest number drawn</source>
-        <translation>けいさんに 出てくる いちばん 大きい 数を きめる</translation>
+        <translation>けいさんに 出てくる いちばん 大きい かずを きめる</translation>
     </message>
     <message>
         <source>First number</source>
-        <translation>1ばんめの 数</translation>
+        <translation>1ばんめの かず</translation>
     </message>
     <message>
         <source>Operation sign</source>
@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Second number</source>
-        <translation>2ばんめの 数</translation>
+        <translation>2ばんめの かず</translation>
     </message>
     <message>
         <source>Type the answer, then press Enter</source>
@@ -130,11 +130,11 @@
     </message>
     <message>
         <source>Right answers</source>
-        <translation>まるの 数</translation>
+        <translation>まるの かず</translation>
     </message>
     <message>
         <source>Wrong answers</source>
-        <translation>ばつの 数</translation>
+        <translation>ばつの かず</translation>
     </message>
     <message>
         <source>Percent right</source>
@@ -230,7 +230,7 @@
     <message>
         <source>Numbers from %1 to %2. %3</source>
         <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
-        <translation>%1 から %2 までの 数。%3</translation>
+        <translation>%1 から %2 までの かず。%3</translation>
     </message>
 </context>
 <context>
