@@ -48,6 +48,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 5000;
+    // With --read-aloud, the window reads each problem aloud as it is drawn.
+    const bool aloud = argc > 2 && QLatin1String(argv[2]) == QLatin1String("--read-aloud");
 
     QWidget bare;
     auto *edit = new QLineEdit(&bare);
@@ -61,9 +63,15 @@ int main(int argc, char *argv[])
     bare.hide();
 
     frmSumbrix window;
+    if (aloud)
+        window.ReadAloudFromFirstFrame();
     window.show();
     if (!QTest::qWaitForWindowExposed(&window))
         return 1;
+    if (aloud && !QTest::qWaitFor([&] { return window.ReadingAloud(); }, 5000)) {
+        std::fprintf(stderr, "reading aloud did not start\n");
+        return 1;
+    }
     auto *answer = window.findChild<QLineEdit *>(QStringLiteral("txtAnswer"));
     int n = 0;
     const Figures real = Measure(answer, rounds, [&] {
@@ -71,8 +79,8 @@ int main(int argc, char *argv[])
         return QString::number(window.State().Answer + (n++ % 2));
     });
 
-    std::printf("Enter to next problem, %d rounds: median %.1f us, p99 %.1f us (target median < 1000 us)\n", rounds,
-                real.median, real.p99);
+    std::printf("Enter to next problem%s, %d rounds: median %.1f us, p99 %.1f us (target median < 1000 us)\n",
+                aloud ? " reading aloud" : "", rounds, real.median, real.p99);
     std::printf("baseline, Enter in a bare line edit: median %.1f us, p99 %.1f us\n", base.median, base.p99);
     return 0;
 }

@@ -47,10 +47,21 @@ Run Once(const std::string &program, int idle)
     for (std::string &s : settings)
         env.push_back(s.data());
     env.push_back(nullptr);
-    char *args[] = {const_cast<char *>(program.c_str()), nullptr};
+    // "path --option": the program and its arguments, split at blanks.
+    std::vector<std::string> words;
+    for (std::size_t at = 0; at < program.size();) {
+        const std::size_t end = std::min(program.find(' ', at), program.size());
+        if (end > at)
+            words.push_back(program.substr(at, end - at));
+        at = end + 1;
+    }
+    std::vector<char *> args;
+    for (std::string &w : words)
+        args.push_back(w.data());
+    args.push_back(nullptr);
     pid_t pid = 0;
     const long long t0 = MonotonicNs();
-    if (posix_spawn(&pid, program.c_str(), &actions, nullptr, args, env.data()) != 0) {
+    if (posix_spawn(&pid, args[0], &actions, nullptr, args.data(), env.data()) != 0) {
         std::perror("posix_spawn");
         std::exit(2);
     }
@@ -86,7 +97,8 @@ double Median(std::vector<double> v)
 int main(int argc, char *argv[])
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s <baseline> <program> [runs] [idle-seconds]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <baseline> <program> [runs] [idle-seconds]\n"
+                             "  (a program may carry arguments: \"path --option\")\n", argv[0]);
         return 2;
     }
     const std::map<std::string, std::string> programs{{"baseline", argv[1]}, {"sumbrix", argv[2]}};

@@ -17,6 +17,7 @@ import os
 import re
 import shutil
 import signal
+import socket
 import subprocess
 import sys
 import time
@@ -243,6 +244,21 @@ def without_speech(program):
         check(status == 0 and len(lines) <= 1, "the service dying mid-drill: at most one line, a clean exit",
               (status, err))
     finally:
+        s.stop()
+    # A service that takes the connection and never answers holds the
+    # speech engine in a call: the window still shows and still closes.
+    s = Speech(program, daemon=False)
+    scratch.append(s.work)
+    silent = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+    try:
+        silent.bind(s.socket)
+        silent.listen()
+        s.start("en", "--read-aloud")
+        s.xdotool("type", "--delay", "60", "1\r")
+        status, err = s.quit()
+        check(status == 0, "a speech service that never answers: the window still closes, cleanly", (status, err))
+    finally:
+        silent.close()
         s.stop()
 
 

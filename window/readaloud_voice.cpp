@@ -169,21 +169,26 @@ private:
 
 class ThreadedVoice : public Voice {
 public:
-    ThreadedVoice(const QLocale &locale, const VoiceMessages &messages) : speaker_(new Speaker(locale, messages))
+    ThreadedVoice(const QLocale &locale, const VoiceMessages &messages)
+        : thread_(new QThread), speaker_(new Speaker(locale, messages))
     {
-        thread_.setObjectName(QStringLiteral("sumbrix-voice"));
-        speaker_->moveToThread(&thread_);
-        thread_.start();
+        thread_->setObjectName(QStringLiteral("sumbrix-voice"));
+        speaker_->moveToThread(thread_);
+        thread_->start();
         QMetaObject::invokeMethod(speaker_, [s = speaker_] { s->Start(); }, Qt::QueuedConnection);
     }
     ~ThreadedVoice() override
     {
         // The engine is stopped and gone before the application is: its
-        // callbacks would otherwise reach a dead object.
+        // callbacks would otherwise reach a dead object. A speech service
+        // that has stopped answering holds the voice's thread in a call;
+        // the program must close all the same, so that thread is given a
+        // moment and then left to the end of the process (destroying a
+        // running thread would abort).
         QMetaObject::invokeMethod(
-            speaker_, [s = speaker_] { s->Stop(); delete s; }, Qt::BlockingQueuedConnection);
-        thread_.quit();
-        thread_.wait();
+            speaker_, [s = speaker_, t = thread_] { s->Stop(); delete s; t->quit(); }, Qt::QueuedConnection);
+        if (thread_->wait(QDeadlineTimer(kGiveUpMs)))
+            delete thread_;
     }
     void Say(const QString &sentence, bool cutOff) override
     {
@@ -192,7 +197,8 @@ public:
     }
 
 private:
-    QThread thread_;
+    static constexpr int kGiveUpMs = 1500;
+    QThread *thread_;
     Speaker *speaker_;
 };
 
