@@ -444,7 +444,7 @@ private slots:
     }
 
     // The frames are drawn without Fusion's picture, yet look as Fusion's do.
-    void groupFramesLookStock()
+    void framesLookStock()
     {
         if (QApplication::style()->name() != QLatin1String("fusion"))
             QSKIP("frames are drawn by the desktop's own style");
@@ -478,6 +478,20 @@ private slots:
             QVERIFY2(worst <= allowed, qPrintable(ours->objectName() + QString::number(worst)));
             QVERIFY2(framed > 12, "the stock frame should be visible against the page");
         }
+        // The tab widget's frame, Fusion's own stretched, to the pixel.
+        auto *tabs = w.findChild<QTabWidget *>(QStringLiteral("SSTab1"));
+        QStyle *ours = tabs->style();
+        const QImage drawn = frameOnly(tabs);
+        tabs->setStyle(QApplication::style());
+        const QImage stock = frameOnly(tabs);
+        tabs->setStyle(ours);
+        QCOMPARE(drawn.size(), stock.size());
+        int differing = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                differing += drawn.pixel(x, y) != stock.pixel(x, y);
+        QCOMPARE(differing, 0);
+        QVERIFY(drawn.pixel(drawn.width() / 2, drawn.height() / 2) != drawn.pixel(drawn.width() / 2, drawn.height() - 1));
     }
 
     // No fixed caption, nor any number the drill can show, is cut off.

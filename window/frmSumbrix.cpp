@@ -225,6 +225,7 @@ void frmSumbrix::CreateControls()
         frames->setParent(this);  // after the pages, so it outlives the boxes it draws
         for (QGroupBox *frame : {Frame1, Frame2, Frame3})
             frame->setStyle(frames);
+        SSTab1->setStyle(frames);
     }
 
     Timer1 = new QTimer(this);

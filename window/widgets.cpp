@@ -9,8 +9,11 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyle>
+#include <QStyleOptionTabWidgetFrame>
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <memory>
 
 namespace sumbrix {
 
@@ -68,6 +71,10 @@ void HistoryDelegate::initStyleOption(QStyleOptionViewItem *option, const QModel
 void GroupFrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                                     const QWidget *widget) const
 {
+    if (element == PE_FrameTabWidget) {
+        drawTabFrame(option, painter, widget);
+        return;
+    }
     if (element != PE_FrameGroupBox) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
@@ -109,6 +116,83 @@ void GroupFrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption
         line(x, y + dy, x, y + dy, nearCorner);
         line(x + dx, y + dy, x + dx, y + dy, QColor(0x5c, 0x5c, 0x5c, 0x1f));
     }
+}
+
+namespace {
+
+// A logical offset o and length n, from `least` on, whose ends fall on the
+// same fractions of a device pixel as `from` and `to`: Fusion drawn at
+// (o, o + n) then lands on device pixels as it would at (from, to).
+bool SamePhase(qreal ratio, qreal from, qreal to, int least, int &o, int &n)
+{
+    const auto frac = [](qreal v) { return v - std::floor(v + 1e-6); };
+    for (o = 2; o < 2 + least; ++o) {
+        if (std::abs(frac(o * ratio) - frac(from)) > 1e-3)
+            continue;
+        for (n = least; n < 2 * least; ++n)
+            if (std::abs(frac((o + n) * ratio) - frac(to)) <= 1e-3)
+                return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void GroupFrameStyle::drawTabFrame(const QStyleOption *option, QPainter *painter, const QWidget *widget) const
+{
+    const QTransform toDevice = painter->deviceTransform();
+    const qreal ratio = toDevice.m11();
+    const QRect &r = option->rect;
+    const QPointF from = toDevice.map(QPointF(r.topLeft())), to = toDevice.map(QPointF(r.x() + r.width(), r.y() + r.height()));
+    constexpr int kLeast = 8;  // logical pixels: wider than the frame's lines, both sides
+    int ox = 0, nx = 0, oy = 0, ny = 0;
+    // Rotated, mirrored, unevenly scaled, too small, or on no common phase:
+    // as Fusion draws it.
+    if (toDevice.type() > QTransform::TxScale || ratio <= 0 || toDevice.m22() != ratio || r.width() < 3 * kLeast ||
+        r.height() < 3 * kLeast || !SamePhase(ratio, from.x(), to.x(), kLeast, ox, nx) ||
+        !SamePhase(ratio, from.y(), to.y(), kLeast, oy, ny)) {
+        QProxyStyle::drawPrimitive(PE_FrameTabWidget, option, painter, widget);
+        return;
+    }
+    // Fusion's frame, small, with a margin for what it draws just outside.
+    QImage small(int(std::ceil((2 * ox + nx) * ratio)), int(std::ceil((2 * oy + ny) * ratio)),
+                 QImage::Format_ARGB32_Premultiplied);
+    small.setDevicePixelRatio(ratio);
+    small.fill(Qt::transparent);
+    {
+        QPainter p(&small);
+        std::unique_ptr<QStyleOption> copy(option->type == QStyleOption::SO_TabWidgetFrame
+                                               ? new QStyleOptionTabWidgetFrame(
+                                                     *static_cast<const QStyleOptionTabWidgetFrame *>(option))
+                                               : new QStyleOption(*option));
+        copy->rect = QRect(ox, oy, nx, ny);
+        QProxyStyle::drawPrimitive(PE_FrameTabWidget, copy.get(), &p, widget);
+    }
+    small.setDevicePixelRatio(1.0);  // copied pixel for pixel below
+    // In device pixels: the small frame's two halves at the two ends, the
+    // row or column at the middle stretched between them.
+    const int shiftL = int(std::lround(from.x() - ox * ratio)), shiftR = int(std::lround(to.x() - (ox + nx) * ratio));
+    const int shiftT = int(std::lround(from.y() - oy * ratio)), shiftB = int(std::lround(to.y() - (oy + ny) * ratio));
+    const int cx = int((ox + nx / 2) * ratio), cy = int((oy + ny / 2) * ratio);
+    const int w = small.width(), h = small.height();
+    painter->save();
+    // Device pixels: undo the scaling and the offsets painting applies.
+    painter->setWorldTransform(painter->worldTransform() * toDevice.inverted());
+    for (const auto &[x0, x1, dx] : {std::array{0, cx, shiftL}, std::array{cx, w, shiftR}})
+        for (const auto &[y0, y1, dy] : {std::array{0, cy, shiftT}, std::array{cy, h, shiftB}})
+            painter->drawImage(QPoint(x0 + dx, y0 + dy), small, QRect(x0, y0, x1 - x0, y1 - y0));
+    const auto fill = [&](const QRect &area, int x, int y) {
+        const QColor c = small.pixelColor(x, y);
+        if (c.alpha() > 0 && !area.isEmpty())
+            painter->fillRect(area, c);
+    };
+    const int stretchW = shiftR - shiftL, stretchH = shiftB - shiftT;
+    for (int y = 0; y < h; ++y)  // the rows between the two halves
+        fill(QRect(cx + shiftL, y + (y < cy ? shiftT : shiftB), stretchW, 1), cx - 1, y);
+    for (int x = 0; x < w; ++x)  // the columns between the two halves
+        fill(QRect(x + (x < cx ? shiftL : shiftR), cy + shiftT, 1, stretchH), x, cy - 1);
+    fill(QRect(cx + shiftL, cy + shiftT, stretchW, stretchH), cx - 1, cy - 1);
+    painter->restore();
 }
 
 SharedWidthTabBar::SharedWidthTabBar(int width, int height, QWidget *parent)
