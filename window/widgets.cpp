@@ -96,8 +96,18 @@ void GroupFrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption
     // A faint grey outline one pixel in from the top left, its corners cut
     // and softened; a fainter ring inside it; a barely darker inside.
     const int left = r.left() + 1, right = r.right(), upper = r.top() + 1, lower = r.bottom();
-    const auto line = [painter](int x0, int y0, int x1, int y1, const QColor &colour) {
-        painter->fillRect(QRect(QPoint(x0, y0), QPoint(x1, y1)), colour);
+    // No two of these overlap, so over the tab page's known colour each is
+    // blended in advance: opaque fills are cheap, translucent ones are
+    // blended row by row.
+    const QColor beneath = beneath_;
+    const auto line = [painter, beneath](int x0, int y0, int x1, int y1, const QColor &colour) {
+        QColor c = colour;
+        if (beneath.isValid()) {
+            const auto mix = [a = colour.alpha()](int over, int under) { return (over * a + under * (255 - a) + 127) / 255; };
+            c = QColor(mix(colour.red(), beneath.red()), mix(colour.green(), beneath.green()),
+                       mix(colour.blue(), beneath.blue()));
+        }
+        painter->fillRect(QRect(QPoint(x0, y0), QPoint(x1, y1)), c);
     };
     const QColor outline(0x75, 0x75, 0x75, 0x32), nearCorner(0x60, 0x60, 0x60, 0x36), ring(0, 0, 0, 7);
     line(left + 2, upper + 2, right - 2, lower - 2, QColor(0, 0, 0, 3));
@@ -193,6 +203,7 @@ void GroupFrameStyle::drawTabFrame(const QStyleOption *option, QPainter *painter
         fill(QRect(x + (x < cx ? shiftL : shiftR), cy + shiftT, 1, stretchH), x, cy - 1);
     fill(QRect(cx + shiftL, cy + shiftT, stretchW, stretchH), cx - 1, cy - 1);
     painter->restore();
+    beneath_ = small.pixelColor(cx - 1, cy - 1);  // what the page's group boxes lie on
 }
 
 SharedWidthTabBar::SharedWidthTabBar(int width, int height, QWidget *parent)

@@ -80,6 +80,9 @@ public:
 
 private:
     void drawTabFrame(const QStyleOption *option, QPainter *painter, const QWidget *widget) const;
+    // The tab page's colour, once its frame is drawn: the group boxes on
+    // the page are drawn over it.
+    mutable QColor beneath_;
 };
 
 // Tabs that share the whole width of the strip, at a fixed height.
