@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <memory>
 
 namespace sumbrix {
 
@@ -170,13 +169,19 @@ void GroupFrameStyle::drawTabFrame(const QStyleOption *option, QPainter *painter
     small.setDevicePixelRatio(ratio);
     small.fill(Qt::transparent);
     {
-        QPainter p(&small);
-        std::unique_ptr<QStyleOption> copy(option->type == QStyleOption::SO_TabWidgetFrame
-                                               ? new QStyleOptionTabWidgetFrame(
-                                                     *static_cast<const QStyleOptionTabWidgetFrame *>(option))
-                                               : new QStyleOption(*option));
+        // Copied as what it is: QStyleOption has no virtual destructor.
+        QStyleOptionTabWidgetFrame frameCopy;
+        QStyleOption plainCopy;
+        QStyleOption *copy = &plainCopy;
+        if (const auto *tabFrame = qstyleoption_cast<const QStyleOptionTabWidgetFrame *>(option)) {
+            frameCopy = *tabFrame;
+            copy = &frameCopy;
+        } else {
+            plainCopy = *option;
+        }
         copy->rect = QRect(ox, oy, nx, ny);
-        QProxyStyle::drawPrimitive(PE_FrameTabWidget, copy.get(), &p, widget);
+        QPainter p(&small);
+        QProxyStyle::drawPrimitive(PE_FrameTabWidget, copy, &p, widget);
     }
     small.setDevicePixelRatio(1.0);  // copied pixel for pixel below
     // In device pixels: the small frame's two halves at the two ends, the
