@@ -253,7 +253,13 @@ def without_speech(program):
     try:
         silent.bind(s.socket)
         silent.listen()
-        s.start("en", "--read-aloud")
+        try:
+            s.start("en", "--read-aloud")
+        except SystemExit as timeout:  # say what the program did, not only that no window came
+            ended = s.window_process.poll() if s.window_process else None
+            check(False, "a speech service that never answers: the window shows",
+                  (str(timeout), ended, s.window_process.stderr.read() if ended is not None else "still running"))
+            return
         s.xdotool("type", "--delay", "60", "1\r")
         status, err = s.quit()
         check(status == 0, "a speech service that never answers: the window still closes, cleanly", (status, err))
