@@ -16,7 +16,6 @@ when one runs, the test is skipped.
 """
 import ctypes
 import os
-import random
 import re
 import shutil
 import signal
@@ -118,32 +117,26 @@ class Session:
         self.spawn([self.program, "--read-aloud"], "sumbrix")
         self.wait_for_window()
 
-    def find_window(self):
-        """The program's shown window, if there is one yet."""
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Sumbrix$"], env=self.env,
-                               capture_output=True, text=True).stdout.split()
-        self.window = found[0] if found else None
-        return self.window
-
     def wait_for_window(self):
         """Waits for the program's window to be shown, and focuses it."""
         self.window = None
-        self.wait_until(self.find_window, START_LIMIT, "the window")
+
+        def shown():
+            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Sumbrix$"], env=self.env,
+                                   capture_output=True, text=True).stdout.split()
+            self.window = found[0] if found else None
+            return self.window
+        self.wait_until(shown, START_LIMIT, "the window")
         self.xdotool("windowfocus", self.window)
 
     def start_display(self):
         """A private X display that answers, in a group of its own that
         every later process joins, so one signal ends them all."""
-        for attempt in range(5):
-            # A display number of our own choosing, far from the low ones a
-            # test beside this one has just given up: an ending Xvfb removes
-            # its socket after its lock, and would take a newcomer's socket
-            # on the same number with it. Xvfb writes the number to a pipe
-            # once it serves it, and exits if the number is taken.
+        for attempt in range(3):
+            # Xvfb picks a free display and writes its number to a pipe.
             read, write = os.pipe()
-            xvfb = subprocess.Popen(["Xvfb", f":{random.randrange(100, 30000)}", "-displayfd", str(write), "-screen",
-                                     "0", "1280x1024x24", "-nolisten", "tcp"], env=self.env, pass_fds=(write,),
-                                    stdout=subprocess.DEVNULL,
+            xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten",
+                                     "tcp"], env=self.env, pass_fds=(write,), stdout=subprocess.DEVNULL,
                                     stderr=open(os.path.join(self.work, "xvfb.out"), "w"), process_group=0)
             os.close(write)
             # Xvfb writes the number and the newline apart, and dies if the

@@ -68,40 +68,22 @@ class Speech(desktop.Session):
         self.window_process = None
 
     def start(self, language, *args):
-        # A virtual display that vanishes under a program at start (it then
-        # says "could not connect to display" and exits 1) is this machine's
-        # fault, not the program's: start it all again, up to three times.
-        for attempt in range(3):
-            self.start_display()
-            bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"], env=self.env,
-                                   stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, process_group=self.group)
-            self.env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
-            if self.daemon:
-                self.speechd = self.spawn(["speech-dispatcher", "--run-single", "--timeout", "0", "--config-dir",
-                                           os.path.join(self.work, "speechd"), "--communication-method",
-                                           "unix_socket", "--socket-path", self.socket], "speechd")
-                self.wait_until(lambda: os.path.exists(self.socket), LIMIT, "speech-dispatcher's socket")
-            env = dict(self.env)
-            env.pop("LC_ALL")
-            env.update(LANG="C.UTF-8", LANGUAGE=language)
-            self.window_process = subprocess.Popen([self.program, *args], env=env, stdout=subprocess.DEVNULL,
-                                                   stderr=subprocess.PIPE, stdin=subprocess.DEVNULL,
-                                                   process_group=self.group, text=True)
-            shown = []
-            self.wait_until(lambda: self.window_process.poll() is not None or shown.append(self.find_window()) or
-                            shown[-1], desktop.START_LIMIT, "the window")
-            if self.window_process.poll() is None:
-                self.xdotool("windowfocus", self.window)
-                return
-            err = self.window_process.stderr.read()
-            if "could not connect to display" not in err:
-                sys.exit(f"the program ended at start ({self.window_process.returncode}): {err.strip()}")
-            print(f"the virtual display went away under the program (attempt {attempt + 1}); starting again",
-                  flush=True)
-            self.stop()
-            if os.path.exists(self.socket) and self.daemon:
-                os.unlink(self.socket)
-        sys.exit("the virtual display kept going away")
+        self.start_display()
+        bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"], env=self.env,
+                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, process_group=self.group)
+        self.env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().decode().strip()
+        if self.daemon:
+            self.speechd = self.spawn(["speech-dispatcher", "--run-single", "--timeout", "0", "--config-dir",
+                                       os.path.join(self.work, "speechd"), "--communication-method",
+                                       "unix_socket", "--socket-path", self.socket], "speechd")
+            self.wait_until(lambda: os.path.exists(self.socket), LIMIT, "speech-dispatcher's socket")
+        env = dict(self.env)
+        env.pop("LC_ALL")
+        env.update(LANG="C.UTF-8", LANGUAGE=language)
+        self.window_process = subprocess.Popen([self.program, *args], env=env, stdout=subprocess.DEVNULL,
+                                               stderr=subprocess.PIPE, stdin=subprocess.DEVNULL,
+                                               process_group=self.group, text=True)
+        self.wait_for_window()
 
     def speech_log(self):
         try:
