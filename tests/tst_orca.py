@@ -133,10 +133,13 @@ class Session:
         """A private X display that answers, in a group of its own that
         every later process joins, so one signal ends them all."""
         for attempt in range(3):
-            # Xvfb picks a free display and writes its number to a pipe.
+            # Xvfb picks a free display and writes its number to a pipe. By
+            # default it resets when its last client leaves, and refuses a
+            # client that comes meanwhile: the program, right after the
+            # probe below, on a loaded machine. -noreset keeps it up.
             read, write = os.pipe()
             xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x1024x24", "-nolisten",
-                                     "tcp"], env=self.env, pass_fds=(write,), stdout=subprocess.DEVNULL,
+                                     "tcp", "-noreset"], env=self.env, pass_fds=(write,), stdout=subprocess.DEVNULL,
                                     stderr=open(os.path.join(self.work, "xvfb.out"), "w"), process_group=0)
             os.close(write)
             # Xvfb writes the number and the newline apart, and dies if the
