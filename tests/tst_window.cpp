@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -494,6 +495,44 @@ private slots:
                 differing += !inBox && drawn.pixel(x, y) != stock.pixel(x, y);
             }
         QCOMPARE(differing, 0);
+    }
+
+    // The group-box frames, blended in advance over the tab page's colour,
+    // are the pixels the raster engine draws blending them itself.
+    void framesBlendedAsDrawn()
+    {
+        if (QApplication::style()->name() != QLatin1String("fusion"))
+            QSKIP("frames are drawn by the desktop's own style");
+        const qreal ratio = qApp->devicePixelRatio();
+        QStyleOption page;
+        page.rect = QRect(0, 0, 120, 90);
+        QStyleOption box = page;
+        box.rect = QRect(10, 10, 80, 60);
+        const auto image = [ratio](const QColor &fill) {
+            QImage i(QSize(120, 90) * ratio, QImage::Format_ARGB32_Premultiplied);
+            i.setDevicePixelRatio(ratio);
+            i.fill(fill);
+            return i;
+        };
+        sumbrix::GroupFrameStyle blended(QStringLiteral("fusion")), drawn(QStringLiteral("fusion"));
+        QImage pageImage = image(Qt::transparent);
+        {
+            QPainter p(&pageImage);
+            box.fontMetrics = page.fontMetrics = p.fontMetrics();
+            blended.drawPrimitive(QStyle::PE_FrameTabWidget, &page, &p);  // notes the page's colour
+        }
+        const QColor under = pageImage.pixelColor(pageImage.width() / 2, pageImage.height() / 2);
+        QImage ours = image(under), theirs = image(under);
+        {
+            QPainter p(&ours);
+            blended.drawPrimitive(QStyle::PE_FrameGroupBox, &box, &p);
+        }
+        {
+            QPainter p(&theirs);
+            drawn.drawPrimitive(QStyle::PE_FrameGroupBox, &box, &p);
+        }
+        QVERIFY(ours != image(under));  // a frame was drawn
+        QCOMPARE(ours, theirs);
     }
 
     // No fixed caption, nor any number the drill can show, is cut off.

@@ -102,7 +102,12 @@ void GroupFrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption
     const auto line = [painter, beneath](int x0, int y0, int x1, int y1, const QColor &colour) {
         QColor c = colour;
         if (beneath.isValid()) {
-            const auto mix = [a = colour.alpha()](int over, int under) { return (over * a + under * (255 - a) + 127) / 255; };
+            // Rounded as the raster engine blends (premultiply, then source
+            // over), so the pixels are the ones it would have drawn.
+            const auto div255 = [](int t) { return (t + (t >> 8) + 0x80) >> 8; };
+            const auto mix = [a = colour.alpha(), div255](int over, int under) {
+                return div255(over * a) + div255(under * (255 - a));
+            };
             c = QColor(mix(colour.red(), beneath.red()), mix(colour.green(), beneath.green()),
                        mix(colour.blue(), beneath.blue()));
         }
