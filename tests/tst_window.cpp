@@ -514,7 +514,7 @@ private slots:
             i.fill(fill);
             return i;
         };
-        sumbrix::GroupFrameStyle blended(QStringLiteral("fusion")), drawn(QStringLiteral("fusion"));
+        sumbrix::FrameStyle blended(QStringLiteral("fusion")), drawn(QStringLiteral("fusion"));
         QImage pageImage = image(Qt::transparent);
         {
             QPainter p(&pageImage);

@@ -221,7 +221,7 @@ void frmSumbrix::CreateControls()
     Image1->setCursor(Qt::PointingHandCursor);
 
     if (QApplication::style()->name() == QLatin1String("fusion")) {
-        auto *frames = new sumbrix::GroupFrameStyle(QStringLiteral("fusion"));
+        auto *frames = new sumbrix::FrameStyle(QStringLiteral("fusion"));
         frames->setParent(this);  // after the pages, so it outlives the boxes it draws
         for (QGroupBox *frame : {Frame1, Frame2, Frame3})
             frame->setStyle(frames);

@@ -67,7 +67,7 @@ void HistoryDelegate::initStyleOption(QStyleOptionViewItem *option, const QModel
         option->text = option->text.left(kShown) + QChar(0x2026);
 }
 
-void GroupFrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
+void FrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                                     const QWidget *widget) const
 {
     if (element == PE_FrameTabWidget) {
@@ -152,7 +152,7 @@ bool SamePhase(qreal ratio, qreal from, qreal to, int least, int &o, int &n)
 
 }  // namespace
 
-void GroupFrameStyle::drawTabFrame(const QStyleOption *option, QPainter *painter, const QWidget *widget) const
+void FrameStyle::drawTabFrame(const QStyleOption *option, QPainter *painter, const QWidget *widget) const
 {
     const QTransform toDevice = painter->deviceTransform();
     const qreal ratio = toDevice.m11();

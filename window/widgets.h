@@ -71,7 +71,7 @@ protected:
 // it with translucent lines as tall as the page, which the raster engine
 // blends row by row on a pool of threads, a millisecond of start-up.
 // Give it only to group boxes and tab widgets, and only over Fusion.
-class GroupFrameStyle : public QProxyStyle {
+class FrameStyle : public QProxyStyle {
     Q_OBJECT
 public:
     using QProxyStyle::QProxyStyle;
