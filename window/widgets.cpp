@@ -68,7 +68,7 @@ void HistoryDelegate::initStyleOption(QStyleOptionViewItem *option, const QModel
 }
 
 void FrameStyle::drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
-                                    const QWidget *widget) const
+                               const QWidget *widget) const
 {
     if (element == PE_FrameTabWidget) {
         drawTabFrame(option, painter, widget);
