@@ -18,21 +18,27 @@
 #include <QTimer>
 #include <atomic>
 #include <cstdio>
+#include <memory>
 
 namespace sumbrix {
 
 namespace {
 
-constexpr int kLookEveryMs = 2000;  // for a screen reader started or stopped meanwhile
 constexpr int kDBusTimeoutMs = 500;
 
-void SayOnce(bool &said, const QString &message)
-{
-    if (said)
-        return;
-    said = true;
-    std::fprintf(stderr, "%s\n", qPrintable(message));
-}
+// What the voice's thread and the window's thread both know of it. Shared,
+// since a voice thread held by a silent service outlives its ThreadedVoice.
+struct Told {
+    VoiceMessages messages;
+    std::atomic<bool> told = false;    // a message is said once, by either thread
+    std::atomic<bool> started = false; // the engine has been made, or has failed
+
+    void Once(const QString &message)
+    {
+        if (!told.exchange(true))
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+    }
+};
 
 // A screen reader runs when the desktop's screen-reader switch is on
 // (GNOME starts Orca from it), or when Orca itself is an application on
@@ -87,22 +93,43 @@ bool ScreenReaderRuns()
 // Lives on the voice's thread.
 class Speaker : public QObject {
 public:
-    Speaker(const QLocale &locale, const VoiceMessages &messages) : locale_(locale), messages_(messages) {}
+    Speaker(const QLocale &locale, std::shared_ptr<Told> told) : locale_(locale), told_(std::move(told)) {}
 
     void Start()
     {
-        screenReader_ = ScreenReaderRuns();
-        look_ = new QTimer(this);
-        look_->setInterval(kLookEveryMs);
-        connect(look_, &QTimer::timeout, this, [this] { screenReader_ = ScreenReaderRuns(); });
-        look_->start();
+        MakeEngine();
+        told_->started = true;
+    }
+
+    void Say(const QString &sentence, bool cutOff)
+    {
+        // Looked for at each sentence, so that a screen reader started a
+        // moment ago is never talked over.
+        if (!engine_ || ScreenReaderRuns())
+            return;
+        if (cutOff)
+            engine_->stop();
+        engine_->say(sentence);
+    }
+
+    void Stop()
+    {
+        if (engine_)
+            engine_->stop();
+        Drop();
+    }
+
+private:
+    void MakeEngine()
+    {
+        const VoiceMessages &messages = told_->messages;
         if (!QTextToSpeech::availableEngines().contains(QLatin1String("speechd"))) {
-            SayOnce(told_, messages_.noService);
+            told_->Once(messages.noService);
             return;
         }
         engine_ = new QTextToSpeech(QStringLiteral("speechd"), this);
         if (engine_->state() == QTextToSpeech::Error) {
-            SayOnce(told_, messages_.noService);
+            told_->Once(messages.noService);
             Drop();
             return;
         }
@@ -115,7 +142,7 @@ public:
                 (chosen == QLocale::c() || l.territory() == locale_.territory()))
                 chosen = l;
         if (chosen == QLocale::c()) {
-            SayOnce(told_, offered.isEmpty() ? messages_.noService : messages_.noVoice);
+            told_->Once(offered.isEmpty() ? messages.noService : messages.noVoice);
             Drop();
             return;
         }
@@ -128,28 +155,9 @@ public:
         });
     }
 
-    void Say(const QString &sentence, bool cutOff)
-    {
-        if (!engine_ || screenReader_)
-            return;
-        if (cutOff)
-            engine_->stop();
-        engine_->say(sentence);
-    }
-
-    void Stop()
-    {
-        delete look_;
-        look_ = nullptr;
-        if (engine_)
-            engine_->stop();
-        Drop();
-    }
-
-private:
     void Failed()
     {
-        SayOnce(told_, messages_.wentAway);
+        told_->Once(told_->messages.wentAway);
         QTimer::singleShot(0, this, [this] { Drop(); });
     }
     void Drop()
@@ -159,19 +167,18 @@ private:
     }
 
     QLocale locale_;
-    VoiceMessages messages_;
+    std::shared_ptr<Told> told_;
     QPointer<QTextToSpeech> engine_;
-    QTimer *look_ = nullptr;
-    std::atomic<bool> screenReader_ = false;
     bool spoke_ = false;
-    bool told_ = false;
 };
 
 class ThreadedVoice : public Voice {
 public:
     ThreadedVoice(const QLocale &locale, const VoiceMessages &messages)
-        : thread_(new QThread), speaker_(new Speaker(locale, messages))
+        : told_(std::make_shared<Told>()), thread_(new QThread)
     {
+        told_->messages = messages;
+        speaker_ = new Speaker(locale, told_);
         thread_->setObjectName(QStringLiteral("sumbrix-voice"));
         speaker_->moveToThread(thread_);
         thread_->start();
@@ -184,11 +191,14 @@ public:
         // that has stopped answering holds the voice's thread in a call;
         // the program must close all the same, so that thread is given a
         // moment and then left to the end of the process (destroying a
-        // running thread would abort).
+        // running thread would abort). The user is told why it was silent
+        // even when quitting before the engine's start had an answer.
         QMetaObject::invokeMethod(
             speaker_, [s = speaker_, t = thread_] { s->Stop(); delete s; t->quit(); }, Qt::QueuedConnection);
         if (thread_->wait(QDeadlineTimer(kGiveUpMs)))
             delete thread_;
+        else
+            told_->Once(told_->started ? told_->messages.wentAway : told_->messages.noService);
     }
     void Say(const QString &sentence, bool cutOff) override
     {
@@ -198,8 +208,9 @@ public:
 
 private:
     static constexpr int kGiveUpMs = 1500;
+    std::shared_ptr<Told> told_;
     QThread *thread_;
-    Speaker *speaker_;
+    Speaker *speaker_ = nullptr;
 };
 
 }  // namespace
