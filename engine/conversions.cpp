@@ -34,7 +34,11 @@ std::optional<Long> RoundToLong(double x)
 
 std::string SignedText(long long n)
 {
-    return n < 0 ? std::to_string(n) : " " + std::to_string(n);
+    // Appended, not prepended: GCC 12 at -O3 warns falsely (-Wrestrict)
+    // on a literal placed before a string.
+    std::string text(n < 0 ? "" : " ");
+    text += std::to_string(n);
+    return text;
 }
 
 std::string PlainText(long long n)
