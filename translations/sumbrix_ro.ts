@@ -176,6 +176,19 @@
     </message>
 </context>
 <context>
+    <name>sign</name>
+    <message>
+        <source>x</source>
+        <extracomment>The multiplication sign of the language&apos;s primary schoolbooks (&quot;×&quot;, &quot;·&quot;); English keeps &quot;x&quot;.</extracomment>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source>/</source>
+        <extracomment>The division sign of the language&apos;s primary schoolbooks (&quot;:&quot;, &quot;÷&quot;, &quot;/&quot;); English keeps &quot;/&quot;.</extracomment>
+        <translation>:</translation>
+    </message>
+</context>
+<context>
     <name>speech</name>
     <message>
         <source>plus</source>

@@ -369,7 +369,8 @@ void frmSumbrix::txtAnswer_KeyPress(int KeyAscii)
 
 QString frmSumbrix::SpokenProblem() const
 {
-    return sumbrix::SpokenProblem(lblArg1->text(), lblOps->text(), lblArg2->text());
+    return sumbrix::SpokenProblem(lblArg1->text(), QString::fromStdString(surface_.Text(sumbrix::Control::lblOps)),
+                                  lblArg2->text());
 }
 
 //: The answer box as a screen reader names it; %1 is the problem in words.

@@ -12,20 +12,47 @@
 
 namespace sumbrix {
 
+namespace {
+
+// The engine's multiplication and division signs as the language's
+// primary schoolbooks print them.
+QString SchoolSign(const QString &sign)
+{
+    if (sign == u"x")
+        //: The multiplication sign of the language's primary schoolbooks ("×", "·"); English keeps "x".
+        return QCoreApplication::translate("sign", "x");
+    if (sign == u"/")
+        //: The division sign of the language's primary schoolbooks (":", "÷", "/"); English keeps "/".
+        return QCoreApplication::translate("sign", "/");
+    return sign;
+}
+
+QString EngineSign(const QString &shown)
+{
+    for (const char *sign : {"x", "/"})
+        if (shown == SchoolSign(QLatin1String(sign)))
+            return QLatin1String(sign);
+    return shown;
+}
+
+}  // namespace
+
 std::string WidgetSurface::Text(Control c) const
 {
     QWidget *w = texts_[static_cast<std::size_t>(c)];
     if (auto *edit = qobject_cast<QLineEdit *>(w))
         return AsciiDigits(edit->text()).toStdString();
     if (auto *label = qobject_cast<QLabel *>(w))
-        return AsciiDigits(label->text()).toStdString();
+        return AsciiDigits(c == Control::lblOps ? EngineSign(label->text()) : label->text()).toStdString();
     return {};
 }
 
 void WidgetSurface::SetText(Control c, const std::string &text)
 {
     QWidget *w = texts_[static_cast<std::size_t>(c)];
-    const QString s = LocalDigits(QString::fromStdString(text), zero_);
+    QString s = LocalDigits(QString::fromStdString(text), zero_);
+    if (c == Control::lblOps)
+        s = SchoolSign(s);
     if (auto *edit = qobject_cast<QLineEdit *>(w)) {
         if (edit->text() != s)  // a line edit repaints even for the same text
             edit->setText(s);
@@ -55,12 +82,20 @@ void WidgetSurface::AddHistory(const std::string &line)
     // No scrolling along: following each new line re-lays the whole list,
     // which grows costly over a long session.
     QString text = LocalDigits(QString::fromStdString(line), zero_);
-    // A graded line is "time #n:sum"; the sum, typed answer included, goes
-    // into a left-to-right isolate, which also contains any direction
-    // marks typed into it.
-    if (const qsizetype hash = text.indexOf(QLatin1String(" #")); isolateSums_ && hash >= 0)
-        if (const qsizetype colon = text.indexOf(u':', hash); colon >= 0)
+    // A graded line is "time #n:sum", the sign right after the first
+    // number; the sum, typed answer included, goes into a left-to-right
+    // isolate, which also contains any direction marks typed into it.
+    const qsizetype hash = text.indexOf(QLatin1String(" #"));
+    const qsizetype colon = hash >= 0 ? text.indexOf(u':', hash) : -1;
+    if (colon >= 0) {
+        qsizetype sign = colon + 1;
+        while (sign < text.size() && (text[sign] == u' ' || text[sign].isDigit()))
+            ++sign;
+        if (sign < text.size())
+            text.replace(sign, 1, SchoolSign(text.mid(sign, 1)));
+        if (isolateSums_)
             text = text.left(colon + 1) + QChar(0x2066) + text.mid(colon + 1) + QChar(0x2069);
+    }
     list1_->addItem(text);
 }
 
