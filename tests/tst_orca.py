@@ -37,6 +37,8 @@ WORDS = {"plus": lambda a, b: a + b, "minus": lambda a, b: a - b,
          "times": lambda a, b: a * b, "divided by": lambda a, b: a // b}
 PROBLEM = NUMBER + r" (plus|minus|times|divided by) " + NUMBER
 UTTERANCE = re.compile(r"SPEECH OUTPUT: '(.*?)'\s*[\[{]")
+# Where Orca's focus goes, and whether it says so.
+FOCUS = re.compile(r"Changing locusOfFocus from .* to \[(.*)\]\. Notify: (True|False)")
 failures = []
 
 
@@ -78,6 +80,7 @@ class Session:
                         NO_AT_BRIDGE="0")
         self.group = None
         self.utterances = []
+        self.focus = []  # (object, notified) as Orca's focus moves
         self.lock = threading.Lock()
 
     def spawn(self, args, name):
@@ -221,9 +224,10 @@ class Session:
                 copy.flush()
                 pending += chunk
                 *lines, pending = pending.split(b"\n")
+                text = [line.decode(errors="replace") for line in lines]
                 with self.lock:
-                    self.utterances += [m.group(1) for m in map(UTTERANCE.search,
-                                        (line.decode(errors="replace") for line in lines)) if m]
+                    self.utterances += [m.group(1) for m in map(UTTERANCE.search, text) if m]
+                    self.focus += [(m.group(1), m.group(2) == "True") for m in map(FOCUS.search, text) if m]
 
     def speech_log(self):
         try:
@@ -260,7 +264,8 @@ class Session:
         left out."""
         before = len(self.said())
         if click:
-            self.xdotool("mousemove", "--window", self.window, str(click[0]), str(click[1]), "click", "1")
+            self.xdotool("mousemove", "--sync", "--window", self.window, str(click[0]), str(click[1]))
+            self.xdotool("click", "1")
         if typed is not None:
             self.xdotool("type", "--delay", "60", typed)
         if keys:
@@ -398,14 +403,28 @@ def main():
         heard = s.act("Tab", until="Answer to " + PROBLEM)
         m = problem_in(heard, "Answer to " + PROBLEM)
         check(m is not None and m.group(2) == "divided by", "Tab back to the answer box reads the division", heard)
+        shown = None
         if m:
             heard = s.act("Return", typed=answer(m), until=PROBLEM)
-            check(after_enter(heard, "Right") is not None, "the division read aloud is the one graded", heard)
+            shown = after_enter(heard, "Right")
+            check(shown is not None, "the division read aloud is the one graded", heard)
         # 1. Back to the answer box by a click, from the operation list.
         s.act("shift+Tab", until="combo box")
-        heard = s.act(click=(188, 226), until="Answer to " + PROBLEM)
-        check(problem_in(heard, "Answer to " + PROBLEM) is not None, "a click into the answer box reads the problem",
-              heard)
+        # Orca reads it as the focus moves; but a press that Orca handles only
+        # once the focus has moved makes the clicked box its focus silently
+        # (Orca's own rule: a mouse user knows where he clicked). Either
+        # way Orca's focus is the answer box, named by the problem.
+        answer_box = re.compile(r"text \| Answer to " + PROBLEM)
+        moves, before = len(s.focus), len(s.said())
+        s.act(click=(188, 226))
+        s.wait_for(lambda said: any(answer_box.match(f) for f, _ in s.focus[moves:]), SAY_LIMIT,
+                   "Orca's focus in the answer box")
+        name, notified = next((f, n) for f, n in s.focus[moves:] if answer_box.match(f))
+        if notified:
+            s.wait_for(lambda said: problem_in(said[before:], "Answer to " + PROBLEM), SAY_LIMIT, "Answer to")
+        check(shown is not None and name == "text | Answer to " + " ".join(shown.groups()),
+              "a click gives the answer box the focus, named by the problem shown; Orca reads it if it says the move",
+              (name, notified, s.said()[before:]))
 
         # Ctrl+Tab turns the page, from the answer box or the scroll bar;
         # Orca says the page's name.
