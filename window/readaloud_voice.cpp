@@ -13,6 +13,7 @@
 #include <QDBusVariant>
 #include <QFile>
 #include <QPointer>
+#include <QStringList>
 #include <QTextToSpeech>
 #include <QThread>
 #include <QTimer>
@@ -107,8 +108,15 @@ public:
         // moment ago is never talked over.
         if (!engine_ || ScreenReaderRuns())
             return;
-        if (cutOff)
+        if (cutOff) {
+            following_.clear();
             engine_->stop();
+        } else if (engine_->state() == QTextToSpeech::Speaking) {
+            // Qt's say() stops what is being said: a sentence that must
+            // follow waits until the voice is done.
+            following_.append(sentence);
+            return;
+        }
         engine_->say(sentence);
     }
 
@@ -148,6 +156,9 @@ private:
         }
         engine_->setLocale(chosen);
         connect(engine_, &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State state) {
+            // By the state now: the change reported may be an older one.
+            if (engine_->state() == QTextToSpeech::Ready && !following_.isEmpty())
+                engine_->say(following_.takeFirst());
             if (state == QTextToSpeech::Speaking)
                 spoke_ = true;
             else if (state == QTextToSpeech::Error && spoke_)
@@ -169,6 +180,7 @@ private:
     QLocale locale_;
     std::shared_ptr<Told> told_;
     QPointer<QTextToSpeech> engine_;
+    QStringList following_;  // sentences that wait for the one being said
     bool spoke_ = false;
 };
 
