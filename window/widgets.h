@@ -9,6 +9,9 @@
 #include <QTabBar>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
+#include <QKeyEvent>
+#include <deque>
+#include <memory>
 #include <vector>
 
 namespace sumbrix {
@@ -18,12 +21,21 @@ class AnswerBox : public QLineEdit {
     Q_OBJECT
 public:
     using QLineEdit::QLineEdit;
+    // A digit typed on a 0-9 keyboard shows in the digits of this zero.
+    void UseDigits(QChar zero) { zero_ = zero; }
 
 signals:
     void keyPressed(int keyAscii);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void Handle(QKeyEvent *event);
+
+    QChar zero_ = u'0';
+    bool handling_ = false;
+    std::deque<std::unique_ptr<QKeyEvent>> later_;  // keys that came while one was handled
 };
 
 // A label whose text, should it outgrow the box, is drawn narrower instead
