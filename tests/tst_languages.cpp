@@ -179,6 +179,7 @@ private slots:
         QCOMPARE(w.State().NRight, sumbrix::Integer(1));
         // 0-9 too, on any keyboard.
         QTest::keyClicks(answer, QString::number(w.State().Answer));
+        QCOMPARE(answer->text(), local(QString::number(w.State().Answer)));  // shown as the window's digits
         QTest::keyClick(answer, Qt::Key_Return);
         QCOMPARE(w.State().NRight, sumbrix::Integer(2));
         QCOMPARE(w.findChild<QLabel *>(QStringLiteral("lblNRight"))->text(), local(QStringLiteral(" 2")));
@@ -189,6 +190,7 @@ private slots:
         const bool isolated = Translation(language, "QGuiApplication", "QT_LAYOUT_DIRECTION") == QLatin1String("RTL") &&
                               Translation(language, "frmSumbrix", "SUM_DIRECTION") != QLatin1String("RTL");
         QCOMPARE(line.endsWith(QChar(0x2069)), isolated);
+        QVERIFY(!line.contains(QString(QChar(0x2066)) + u' '));  // the blank stays by the colon
         QVERIFY2(QString(line).remove(QChar(0x2066)).remove(QChar(0x2069)).endsWith(local(QStringLiteral(" # 1:")) + shown),
                  qPrintable(line));
         // Multiplication and division in the schoolbooks' signs, graded as ever.
@@ -282,6 +284,30 @@ private slots:
         }
         QCOMPARE(sumbrix::AsciiDigits(QStringLiteral("1\u0662\u06f3")), QStringLiteral("123"));  // mixed as typed
         QCOMPARE(sumbrix::AsciiDigits(QStringLiteral(" -\u0663\u00b2x")), QStringLiteral(" -3\u00b2x"));  // ² is no digit
+    }
+
+    // Whole numbers as the locale writes them (its digits, its minus sign in
+    // its place), the engine's leading blank kept; read back as the engine's.
+    void numbersAsTheLocaleWrites_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("engine");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("en") << "en_US" << "-21" << "-21";
+        QTest::newRow("en blank") << "en_US" << " 1234" << " 1234";
+        QTest::newRow("ar") << "ar_EG" << "-21" << "\u061c-\u0662\u0661";
+        QTest::newRow("ar blank") << "ar_EG" << " 1234" << " \u0661\u0662\u0663\u0664";
+        QTest::newRow("fa") << "fa_IR" << "-21" << "\u200e\u2212\u06f2\u06f1";
+        QTest::newRow("he") << "he_IL" << "-21" << "\u200e-21";
+        QTest::newRow("bn time") << "bn_BD" << "12:05" << "\u09e7\u09e8:\u09e6\u09eb";
+    }
+    void numbersAsTheLocaleWrites()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QString, engine);
+        QFETCH(QString, shown);
+        QCOMPARE(sumbrix::LocalNumber(engine, QLocale(locale)), shown);
+        QCOMPARE(sumbrix::AsciiDigits(shown), engine);
     }
 
     void englishWithoutCatalogue()

@@ -143,7 +143,8 @@ void frmSumbrix::CreateControls()
     Label6 = MakeLabel<sumbrix::FittedLabel>(Frame1, "Label6", tr("Right"), TwipsRect(240, 360, 495, 255));
     //: Heading of the count of wrong answers; the box is 33 pixels wide.
     Label7 = MakeLabel<sumbrix::FittedLabel>(Frame1, "Label7", tr("Wrong"), TwipsRect(960, 360, 495, 255));
-    Label8 = MakeLabel(Frame1, "Label8", QStringLiteral("%"), TwipsRect(1680, 360, 495, 255), Qt::AlignHCenter);
+    Label8 = MakeLabel(Frame1, "Label8", sumbrix::NumberLocale().percent(), TwipsRect(1680, 360, 495, 255),
+                       Qt::AlignHCenter);
 
     // The problem line: first number, operator, second number, "=", answer
     Frame2 = Place(new QGroupBox(tr("Problem du jour "), problem), "Frame2", TwipsRect(240, 2400, 2775, 1215));
@@ -269,7 +270,8 @@ void frmSumbrix::CreateControls()
     Describe(cmdGotoQuor, cmdGotoQuor->text(), tr("Opens the learning-tools page in the browser"));
     Describe(Image1, tr("Learning tools"), tr("Picture that opens the learning-tools page"));
 
-    surface_.UseDigits(sumbrix::WindowZeroDigit());
+    surface_.UseNumbers(sumbrix::NumberLocale());
+    txtAnswer->UseDigits(sumbrix::WindowZeroDigit());
     surface_.IsolateSums(isRightToLeft() && sum == sumbrix::Order::LeftToRight);
     surface_.Bind(Control::txtMin, txtMin);
     surface_.Bind(Control::txtMax, txtMax);

@@ -45,13 +45,35 @@ QLocale WindowLanguage()
     return QLocale(QLocale::English);
 }
 
-QChar WindowZeroDigit()
+QLocale NumberLocale()
 {
     const QLocale window = WindowLanguage();
     // By the desktop locale's name: its own numeric settings are often C's.
     const QLocale desktop(QLocale::system().name());
-    const QString zero = (desktop.language() == window.language() ? desktop : window).zeroDigit();
+    QLocale numbers = desktop.language() == window.language() ? desktop : window;
+    numbers.setNumberOptions(QLocale::OmitGroupSeparator);
+    return numbers;
+}
+
+QChar WindowZeroDigit()
+{
+    const QString zero = NumberLocale().zeroDigit();
     return zero.size() == 1 ? zero.front() : QChar(u'0');  // digits beyond the BMP are not drawn here
+}
+
+QString LocalNumber(const QString &text, const QLocale &numbers)
+{
+    const QString zero = numbers.zeroDigit();
+    const QChar digit0 = zero.size() == 1 ? zero.front() : QChar(u'0');
+    const bool blank = text.startsWith(u' ');
+    bool whole = false;
+    const qlonglong n = text.mid(blank ? 1 : 0).toLongLong(&whole);
+    if (!whole || text.contains(u'+') || (digit0 == u'0' && !text.contains(u'-')))
+        return LocalDigits(text, digit0);
+    // The locale's minus, and the marks that keep it in its place.
+    QLocale plain = numbers;
+    plain.setNumberOptions(numbers.numberOptions() | QLocale::OmitGroupSeparator);
+    return (blank ? QStringLiteral(" ") : QString()) + plain.toString(n);
 }
 
 QString LocalDigits(const QString &text, QChar zero)
@@ -67,10 +89,16 @@ QString LocalDigits(const QString &text, QChar zero)
 
 QString AsciiDigits(const QString &text)
 {
-    QString out = text;
-    for (QChar &c : out)
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
         if (c.unicode() > 0x7f && c.category() == QChar::Number_DecimalDigit)
-            c = QChar(u'0' + c.digitValue());
+            out += QChar(u'0' + c.digitValue());
+        else if (c == QChar(0x2212))  // a locale's minus sign
+            out += u'-';
+        else if (c.category() != QChar::Other_Format)  // the direction marks around it
+            out += c;
+    }
     return out;
 }
 

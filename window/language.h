@@ -18,10 +18,19 @@ void UseLanguage(const QLocale &locale = QLocale::system());
 // when none was installed.
 QLocale WindowLanguage();
 
-// The zero of the digits the window writes numbers in: the desktop's own
-// where its language is the window's (Maghreb Arabic writes 0-9), else
-// the window language's usual ones (Arabic ٠, Persian ۰, Bengali ০).
+// The locale the window writes numbers in, its digits, minus sign and
+// percent sign: the desktop's own where its language is the window's
+// (Maghreb Arabic writes 0-9), else the window language's usual one
+// (Arabic ٠, Persian ۰, Bengali ০). Never with group separators.
+QLocale NumberLocale();
+
+// The zero of the digits the window writes numbers in.
 QChar WindowZeroDigit();
+
+// A whole number of the engine's (0-9, a leading "-" or blank) as the
+// number locale writes it, the leading blank kept; any other text with
+// its digits in the locale's.
+QString LocalNumber(const QString &text, const QLocale &numbers);
 
 // Numbers in the window's digits, from the engine's 0-9.
 QString LocalDigits(const QString &text, QChar zero);

@@ -37,6 +37,14 @@ QString EngineSign(const QString &shown)
 
 }  // namespace
 
+void WidgetSurface::UseNumbers(const QLocale &numbers)
+{
+    numbers_ = numbers;
+    numbers_.setNumberOptions(QLocale::OmitGroupSeparator);
+    const QString zero = numbers_.zeroDigit();
+    zero_ = zero.size() == 1 ? zero.front() : QChar(u'0');
+}
+
 std::string WidgetSurface::Text(Control c) const
 {
     QWidget *w = texts_[static_cast<std::size_t>(c)];
@@ -50,7 +58,7 @@ std::string WidgetSurface::Text(Control c) const
 void WidgetSurface::SetText(Control c, const std::string &text)
 {
     QWidget *w = texts_[static_cast<std::size_t>(c)];
-    QString s = LocalDigits(QString::fromStdString(text), zero_);
+    QString s = LocalNumber(QString::fromStdString(text), numbers_);
     if (c == Control::lblOps)
         s = SchoolSign(s);
     if (auto *edit = qobject_cast<QLineEdit *>(w)) {
@@ -93,8 +101,12 @@ void WidgetSurface::AddHistory(const std::string &line)
             ++sign;
         if (sign < text.size())
             text.replace(sign, 1, SchoolSign(text.mid(sign, 1)));
+        // The blank after the colon stays outside, between it and the sum.
+        qsizetype sum = colon + 1;
+        while (sum < text.size() && text[sum] == u' ')
+            ++sum;
         if (isolateSums_)
-            text = text.left(colon + 1) + QChar(0x2066) + text.mid(colon + 1) + QChar(0x2069);
+            text = text.left(sum) + QChar(0x2066) + text.mid(sum) + QChar(0x2069);
     }
     list1_->addItem(text);
 }

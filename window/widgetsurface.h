@@ -6,6 +6,7 @@
 #include "quiz.h"
 
 #include <QComboBox>
+#include <QLocale>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QTime>
@@ -16,8 +17,8 @@ namespace sumbrix {
 class WidgetSurface final : public ControlSurface {
 public:
     WidgetSurface() = default;
-    // Numbers are shown in the digits of this zero; any script's are read.
-    void UseDigits(QChar zero) { zero_ = zero; }
+    // Numbers are shown as this locale writes them; any script's digits are read.
+    void UseNumbers(const QLocale &numbers);
     // In a right-to-left window whose language writes sums left to right,
     // the history's sums are kept left to right.
     void IsolateSums(bool isolate) { isolateSums_ = isolate; }
@@ -44,6 +45,7 @@ private:
     QComboBox *boxOp_ = nullptr;
     QScrollBar *hScroll1_ = nullptr;
     QListWidget *list1_ = nullptr;
+    QLocale numbers_ = QLocale::c();
     QChar zero_ = u'0';
     bool isolateSums_ = false;
 };
