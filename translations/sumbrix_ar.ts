@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>أدوات تعلم مجانية: %1</translation>
+        <translation>أدوات تَعَلُّم مجانية أخرى: %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
@@ -70,15 +70,15 @@
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>الإصدار %1 © 2026 مؤلفو Sumbrix. رخصة GNU GPL 3 أو أحدث.</translation>
+        <translation>الإصدار %1 © 2026 مؤلفو Sumbrix. GNU GPL 3 أو أي إصدار لاحق.</translation>
     </message>
     <message>
         <source>Pages</source>
-        <translation>الصفحات</translation>
+        <translation>الصَفَحات</translation>
     </message>
     <message>
         <source>Problem and Diagnostics pages</source>
-        <translation>صفحتا التمرين والسجل</translation>
+        <translation>صَفْحَتا التَمْرِينِ وَالسِجِلّ</translation>
     </message>
     <message>
         <source>Operation</source>
@@ -106,7 +106,7 @@
     </message>
     <message>
         <source>Sets the largest number drawn</source>
-        <translation>يحدد أكبر عدد</translation>
+        <translation>يُحَدِّدُ أَكْبَرَ عَدَد</translation>
     </message>
     <message>
         <source>First number</source>
@@ -122,27 +122,27 @@
     </message>
     <message>
         <source>Type the answer, then press Enter</source>
-        <translation>اكتب الجواب، ثم اضغط مفتاح Enter</translation>
+        <translation>اُكْتُبِ الجَوابَ، ثُمَّ اِضْغَطْ مِفْتاحَ Enter</translation>
     </message>
     <message>
         <source>Seconds on this problem</source>
-        <translation>عدد الثواني في هذا التمرين</translation>
+        <translation>عَدَدُ الثَوانِي فِي هَذا التَمْرِين</translation>
     </message>
     <message>
         <source>Right answers</source>
-        <translation>الإجابات الصحيحة</translation>
+        <translation>الإِجاباتُ الصَحِيحَة</translation>
     </message>
     <message>
         <source>Wrong answers</source>
-        <translation>الإجابات الخاطئة</translation>
+        <translation>الإِجاباتُ الخاطِئَة</translation>
     </message>
     <message>
         <source>Percent right</source>
-        <translation>نسبة الإجابات الصحيحة</translation>
+        <translation>نِسْبَةُ الإِجاباتِ الصَحِيحَة</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation>النقاط</translation>
+        <translation>النِقاط</translation>
     </message>
     <message>
         <source>History</source>
@@ -150,19 +150,19 @@
     </message>
     <message>
         <source>Every graded answer with its time</source>
-        <translation>كل إجابة مصححة مع وقتها</translation>
+        <translation>كُلُّ إِجابَةٍ مُصَحَّحَةٍ مَعَ وَقْتِها</translation>
     </message>
     <message>
         <source>Opens the learning-tools page in the browser</source>
-        <translation>يفتح صفحة أدوات التعلم في المتصفح</translation>
+        <translation>يَفْتَحُ صَفْحَةَ أَدَواتِ التَعَلُّمِ فِي المُتَصَفِّح</translation>
     </message>
     <message>
         <source>Learning tools</source>
-        <translation>أدوات التعلم</translation>
+        <translation>أَدَواتُ التَعَلُّم</translation>
     </message>
     <message>
         <source>Picture that opens the learning-tools page</source>
-        <translation>صورة تفتح صفحة أدوات التعلم</translation>
+        <translation>صُورَةٌ تَفْتَحُ صَفْحَةَ أَدَواتِ التَعَلُّم</translation>
     </message>
     <message>
         <source>Answer to %1</source>
@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>divided by</source>
-        <translation>قسمة</translation>
+        <translation>على</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>
@@ -234,16 +234,16 @@
     <message>
         <source>Reading aloud</source>
         <extracomment>Said when reading aloud is turned on.</extracomment>
-        <translation>القراءة بصوت مرتفع</translation>
+        <translation>القِراءَةُ بِصَوْتٍ مُرْتَفِع</translation>
     </message>
     <message>
         <source>Quiet</source>
-        <translation>بدون صوت</translation>
+        <translation>إِيقافُ القِراءَةِ بِصَوْتٍ مُرْتَفِع</translation>
     </message>
     <message>
         <source>Numbers from %1 to %2. %3</source>
         <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
-        <translation>الأعداد من %1 إلى %2. %3</translation>
+        <translation>أَصْغَرُ عَدَدٍ %1، وَأَكْبَرُ عَدَدٍ %2. %3</translation>
     </message>
 </context>
 <context>
@@ -282,19 +282,19 @@
     <name>sumbrix::Quiz</name>
     <message>
         <source>Division</source>
-        <translation>القسمة</translation>
+        <translation>القِسْمَة</translation>
     </message>
     <message>
         <source>Multiplication</source>
-        <translation>الضرب</translation>
+        <translation>الضَّرْب</translation>
     </message>
     <message>
         <source>Subtraction</source>
-        <translation>الطرح</translation>
+        <translation>الطَّرْح</translation>
     </message>
     <message>
         <source>Addition</source>
-        <translation>الجمع</translation>
+        <translation>الجَمْع</translation>
     </message>
     <message>
         <source>Begin</source>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>আরও ফ্রি খেলা: %1</translation>
+        <translation>বিনামূল্যে শেখার খেলা: %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
@@ -43,12 +43,12 @@
     </message>
     <message>
         <source>Problem du jour </source>
-        <translation>আজকের অঙ্ক </translation>
+        <translation>এই অঙ্কটা </translation>
     </message>
     <message>
         <source>Time:</source>
         <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
-        <translation>সময়</translation>
+        <translation>সময়</translation>
     </message>
     <message>
         <source>Setup </source>
@@ -66,11 +66,11 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>Sumbrix বিনামূল্যে পাওয়া যায়। যারা সংখ্যা ভালোবাসে, তাদের সবার সঙ্গে ভাগ করে নাও।</translation>
+        <translation>Sumbrix বিনামূল্যে পাওয়া যায়। যারা সংখ্যা ভালোবাসে, তাদের সবার সঙ্গে শেয়ার করো।</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>সংস্করণ %1 © 2026 Sumbrix লেখকগণ। GNU GPL 3 বা পরের।</translation>
+        <translation>সংস্করণ %1 © 2026 Sumbrix-এর লেখকরা। GNU GPL 3 বা পরের।</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -86,27 +86,27 @@
     </message>
     <message>
         <source>From</source>
-        <translation>সবচেয়ে ছোট সংখ্যা</translation>
+        <translation>সবচেয়ে ছোট সংখ্যা</translation>
     </message>
     <message>
         <source>Smallest number drawn</source>
-        <translation>অঙ্কে আসা সবচেয়ে ছোট সংখ্যা</translation>
+        <translation>অঙ্কে আসা সবচেয়ে ছোট সংখ্যা</translation>
     </message>
     <message>
         <source>To</source>
-        <translation>সবচেয়ে বড় সংখ্যা</translation>
+        <translation>সবচেয়ে বড় সংখ্যা</translation>
     </message>
     <message>
         <source>Largest number drawn</source>
-        <translation>অঙ্কে আসা সবচেয়ে বড় সংখ্যা</translation>
+        <translation>অঙ্কে আসা সবচেয়ে বড় সংখ্যা</translation>
     </message>
     <message>
         <source>Largest number</source>
-        <translation>সবচেয়ে বড় সংখ্যা</translation>
+        <translation>সবচেয়ে বড় সংখ্যা</translation>
     </message>
     <message>
         <source>Sets the largest number drawn</source>
-        <translation>অঙ্কে আসা সবচেয়ে বড় সংখ্যা ঠিক করে</translation>
+        <translation>অঙ্কে আসা সবচেয়ে বড় সংখ্যা ঠিক করে</translation>
     </message>
     <message>
         <source>First number</source>
@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Second number</source>
-        <translation>দ্বিতীয় সংখ্যা</translation>
+        <translation>দ্বিতীয় সংখ্যা</translation>
     </message>
     <message>
         <source>Type the answer, then press Enter</source>
@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>Seconds on this problem</source>
-        <translation>এই অঙ্কে লাগা সময়, সেকেন্ডে</translation>
+        <translation>এই অঙ্কে লাগা সময়, সেকেন্ডে</translation>
     </message>
     <message>
         <source>Right answers</source>
@@ -150,7 +150,7 @@
     </message>
     <message>
         <source>Every graded answer with its time</source>
-        <translation>যাচাই করা প্রতিটি উত্তর, তার সময়সহ</translation>
+        <translation>যাচাই করা প্রতিটি উত্তর, তার সময়ের সঙ্গে</translation>
     </message>
     <message>
         <source>Opens the learning-tools page in the browser</source>
@@ -196,7 +196,7 @@
     </message>
     <message>
         <source>minus</source>
-        <translation>বিয়োগ</translation>
+        <translation>বিয়োগ</translation>
     </message>
     <message>
         <source>times</source>
@@ -214,31 +214,31 @@
     <message>
         <source>Right. %1</source>
         <extracomment>Said after a right answer; %1 is the next problem.</extracomment>
-        <translation>ঠিক। %1</translation>
+        <translation>ঠিক হয়েছে! %1</translation>
     </message>
     <message>
         <source>Wrong. %1</source>
         <extracomment>Said after a wrong answer; %1 is the next problem.</extracomment>
-        <translation>ভুল। %1</translation>
+        <translation>ভুল হয়েছে। %1</translation>
     </message>
     <message>
         <source>Right.</source>
         <extracomment>Said after a right answer, when the next problem is read on its own.</extracomment>
-        <translation>ঠিক।</translation>
+        <translation>ঠিক হয়েছে!</translation>
     </message>
     <message>
         <source>Wrong.</source>
         <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
-        <translation>ভুল।</translation>
+        <translation>ভুল হয়েছে।</translation>
     </message>
     <message>
         <source>Reading aloud</source>
         <extracomment>Said when reading aloud is turned on.</extracomment>
-        <translation>পড়ে শোনানো চালু</translation>
+        <translation>পড়ে শোনানো চালু</translation>
     </message>
     <message>
         <source>Quiet</source>
-        <translation>পড়ে শোনানো বন্ধ</translation>
+        <translation>পড়ে শোনানো বন্ধ</translation>
     </message>
     <message>
         <source>Numbers from %1 to %2. %3</source>
@@ -250,32 +250,32 @@
     <name>sumbrix</name>
     <message>
         <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
-        <translation>শিশুদের জন্য অঙ্ক অনুশীলন: একবারে একটি অঙ্ক, Enter চাপলেই যাচাই হয়।</translation>
+        <translation>শিশুদের জন্য অঙ্ক অনুশীলন: একবারে একটি অঙ্ক, Enter চাপলেই যাচাই হয়।</translation>
     </message>
     <message>
         <source>%1: takes no files or other arguments: %2</source>
         <extracomment>%1 is the program, %2 what was given after it.</extracomment>
-        <translation>%1: কোনো ফাইল বা অন্য আর্গুমেন্ট নেয় না: %2</translation>
+        <translation>%1: কোনো ফাইল বা অন্য আর্গুমেন্ট নেয় না: %2</translation>
     </message>
     <message>
         <source>Read the problems and the verdicts aloud. %1 turns it on and off.</source>
         <extracomment>Help for the --read-aloud option; %1 is the key, Ctrl+R.</extracomment>
-        <translation>অঙ্ক আর উত্তর ঠিক না ভুল, তা পড়ে শোনায়। %1 দিয়ে এটি চালু ও বন্ধ হয়।</translation>
+        <translation>অঙ্ক আর উত্তর ঠিক না ভুল, তা পড়ে শোনায়। %1 দিয়ে এটি চালু ও বন্ধ হয়।</translation>
     </message>
     <message>
         <source>%1: cannot read aloud: no speech service answers. The drill goes on silently.</source>
         <extracomment>%1 is the program.</extracomment>
-        <translation>%1: পড়ে শোনানো যাচ্ছে না: কোনো কথা বলার পরিষেবা সাড়া দিচ্ছে না। অনুশীলন নিঃশব্দে চলতে থাকবে।</translation>
+        <translation>%1: পড়ে শোনানো যাচ্ছে না: কোনো কথা বলার সেবা সাড়া দিচ্ছে না। অনুশীলন নিঃশব্দে চলতে থাকবে।</translation>
     </message>
     <message>
         <source>%1: cannot read aloud: no voice speaks this language. The drill goes on silently.</source>
         <extracomment>%1 is the program.</extracomment>
-        <translation>%1: পড়ে শোনানো যাচ্ছে না: এই ভাষায় কথা বলার কোনো কণ্ঠ নেই। অনুশীলন নিঃশব্দে চলতে থাকবে।</translation>
+        <translation>%1: পড়ে শোনানো যাচ্ছে না: এই ভাষায় কথা বলার কোনো কণ্ঠ নেই। অনুশীলন নিঃশব্দে চলতে থাকবে।</translation>
     </message>
     <message>
         <source>%1: reading aloud stopped: the speech service went away. The drill goes on silently.</source>
         <extracomment>%1 is the program.</extracomment>
-        <translation>%1: পড়ে শোনানো থেমে গেছে: কথা বলার পরিষেবা বন্ধ হয়ে গেছে। অনুশীলন নিঃশব্দে চলতে থাকবে।</translation>
+        <translation>%1: পড়ে শোনানো থেমে গেছে: কথা বলার সেবা বন্ধ হয়ে গেছে। অনুশীলন নিঃশব্দে চলতে থাকবে।</translation>
     </message>
 </context>
 <context>
@@ -290,7 +290,7 @@
     </message>
     <message>
         <source>Subtraction</source>
-        <translation>বিয়োগ</translation>
+        <translation>বিয়োগ</translation>
     </message>
     <message>
         <source>Addition</source>

@@ -167,7 +167,7 @@
     <message>
         <source>Answer to %1</source>
         <extracomment>The answer box as a screen reader names it; %1 is the problem in words.</extracomment>
-        <translation>Resposta a %1</translation>
+        <translation>Quant fa %1</translation>
     </message>
     <message>
         <source>SUM_DIRECTION</source>
@@ -214,22 +214,22 @@
     <message>
         <source>Right. %1</source>
         <extracomment>Said after a right answer; %1 is the next problem.</extracomment>
-        <translation>Correcte. %1</translation>
+        <translation>Molt bé. %1</translation>
     </message>
     <message>
         <source>Wrong. %1</source>
         <extracomment>Said after a wrong answer; %1 is the next problem.</extracomment>
-        <translation>Incorrecte. %1</translation>
+        <translation>Malament. %1</translation>
     </message>
     <message>
         <source>Right.</source>
         <extracomment>Said after a right answer, when the next problem is read on its own.</extracomment>
-        <translation>Correcte.</translation>
+        <translation>Molt bé.</translation>
     </message>
     <message>
         <source>Wrong.</source>
         <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
-        <translation>Incorrecte.</translation>
+        <translation>Malament.</translation>
     </message>
     <message>
         <source>Reading aloud</source>
@@ -238,7 +238,7 @@
     </message>
     <message>
         <source>Quiet</source>
-        <translation>Silenci</translation>
+        <translation>Veu apagada</translation>
     </message>
     <message>
         <source>Numbers from %1 to %2. %3</source>

@@ -78,7 +78,7 @@
     </message>
     <message>
         <source>Problem and Diagnostics pages</source>
-        <translation>Stránky Příklad a Historie</translation>
+        <translation>Stránky „Příklad“ a „Historie“</translation>
     </message>
     <message>
         <source>Operation</source>
@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>divided by</source>
-        <translation>děleno</translation>
+        <translation>děleno číslem</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>
@@ -243,7 +243,7 @@
     <message>
         <source>Numbers from %1 to %2. %3</source>
         <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
-        <translation>Čísla od %1 do %2. %3</translation>
+        <translation>Nejmenší číslo %1, největší %2. %3</translation>
     </message>
 </context>
 <context>

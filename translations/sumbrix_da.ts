@@ -21,11 +21,11 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>Flere gratis lærespil på %1</translation>
+        <translation>Flere gratis læringsværktøjer på %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
-        <translation>Pointtavle</translation>
+        <translation>Resultattavle</translation>
     </message>
     <message>
         <source>Your score</source>
@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>Problem du jour </source>
-        <translation>Dagens regnestykke </translation>
+        <translation>Dit regnestykke </translation>
     </message>
     <message>
         <source>Time:</source>
@@ -154,15 +154,15 @@
     </message>
     <message>
         <source>Opens the learning-tools page in the browser</source>
-        <translation>Åbner siden med lærespil i browseren</translation>
+        <translation>Åbner siden med læringsværktøjer i browseren</translation>
     </message>
     <message>
         <source>Learning tools</source>
-        <translation>Lærespil</translation>
+        <translation>Læringsværktøjer</translation>
     </message>
     <message>
         <source>Picture that opens the learning-tools page</source>
-        <translation>Billede, der åbner siden med lærespil</translation>
+        <translation>Billede, der åbner siden med læringsværktøjer</translation>
     </message>
     <message>
         <source>Answer to %1</source>
@@ -234,11 +234,11 @@
     <message>
         <source>Reading aloud</source>
         <extracomment>Said when reading aloud is turned on.</extracomment>
-        <translation>Oplæsning til</translation>
+        <translation>Oplæsning slået til</translation>
     </message>
     <message>
         <source>Quiet</source>
-        <translation>Stille</translation>
+        <translation>Oplæsning slået fra</translation>
     </message>
     <message>
         <source>Numbers from %1 to %2. %3</source>

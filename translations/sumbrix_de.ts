@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Score Sheet</source>
-        <translation>Punkte</translation>
+        <translation>Auswertung</translation>
     </message>
     <message>
         <source>Your score</source>
@@ -282,19 +282,19 @@
     <name>sumbrix::Quiz</name>
     <message>
         <source>Division</source>
-        <translation>Geteilt</translation>
+        <translation>Geteilt-Aufgaben</translation>
     </message>
     <message>
         <source>Multiplication</source>
-        <translation>Mal</translation>
+        <translation>Mal-Aufgaben</translation>
     </message>
     <message>
         <source>Subtraction</source>
-        <translation>Minus</translation>
+        <translation>Minus-Aufgaben</translation>
     </message>
     <message>
         <source>Addition</source>
-        <translation>Plus</translation>
+        <translation>Plus-Aufgaben</translation>
     </message>
     <message>
         <source>Begin</source>

@@ -48,7 +48,7 @@
     <message>
         <source>Time:</source>
         <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
-        <translation>Χρ.:</translation>
+        <translation>Δευτ.</translation>
     </message>
     <message>
         <source>Setup </source>
@@ -78,7 +78,7 @@
     </message>
     <message>
         <source>Problem and Diagnostics pages</source>
-        <translation>Σελίδες Πράξη και Ιστορικό</translation>
+        <translation>Σελίδες «Πράξη» και «Ιστορικό»</translation>
     </message>
     <message>
         <source>Operation</source>
@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>To</source>
-        <translation>Έως</translation>
+        <translation>Ως</translation>
     </message>
     <message>
         <source>Largest number drawn</source>
@@ -238,12 +238,12 @@
     </message>
     <message>
         <source>Quiet</source>
-        <translation>Σιωπή</translation>
+        <translation>Σταματώ να διαβάζω</translation>
     </message>
     <message>
         <source>Numbers from %1 to %2. %3</source>
         <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
-        <translation>Αριθμοί από %1 έως %2. %3</translation>
+        <translation>Αριθμοί από %1 ως %2. %3</translation>
     </message>
 </context>
 <context>
@@ -260,7 +260,7 @@
     <message>
         <source>Read the problems and the verdicts aloud. %1 turns it on and off.</source>
         <extracomment>Help for the --read-aloud option; %1 is the key, Ctrl+R.</extracomment>
-        <translation>Διαβάζει φωναχτά τις πράξεις και αν η απάντηση είναι σωστή ή λάθος. Το %1 την ανοίγει και την κλείνει.</translation>
+        <translation>Διαβάζει φωναχτά τις πράξεις και αν η απάντηση είναι σωστή ή λάθος. Το %1 ανοίγει και κλείνει την ανάγνωση.</translation>
     </message>
     <message>
         <source>%1: cannot read aloud: no speech service answers. The drill goes on silently.</source>

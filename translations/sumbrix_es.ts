@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>Recursos gratis para aprender: %1</translation>
+        <translation>Más recursos gratis: %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
@@ -122,7 +122,7 @@
     </message>
     <message>
         <source>Type the answer, then press Enter</source>
-        <translation>Escribe la respuesta y pulsa Enter</translation>
+        <translation>Escribe la respuesta y presiona Enter</translation>
     </message>
     <message>
         <source>Seconds on this problem</source>
@@ -167,7 +167,7 @@
     <message>
         <source>Answer to %1</source>
         <extracomment>The answer box as a screen reader names it; %1 is the problem in words.</extracomment>
-        <translation>Respuesta a %1</translation>
+        <translation>Resultado de %1</translation>
     </message>
     <message>
         <source>SUM_DIRECTION</source>
@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>divided by</source>
-        <translation>entre</translation>
+        <translation>dividido entre</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>
@@ -238,7 +238,7 @@
     </message>
     <message>
         <source>Quiet</source>
-        <translation>Silencio</translation>
+        <translation>Voz apagada</translation>
     </message>
     <message>
         <source>Numbers from %1 to %2. %3</source>
@@ -250,7 +250,7 @@
     <name>sumbrix</name>
     <message>
         <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
-        <translation>Práctica de cálculo para niños: una cuenta tras otra, corregida en cuanto se pulsa Enter.</translation>
+        <translation>Práctica de cálculo para niños: una cuenta tras otra, corregida en cuanto se presiona Enter.</translation>
     </message>
     <message>
         <source>%1: takes no files or other arguments: %2</source>

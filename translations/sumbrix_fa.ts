@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>ابزارهای آموزشی رایگان: %1</translation>
+        <translation>ابزار آموزشی رایگانِ بیشتر: %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
@@ -66,11 +66,11 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>برنامهٔ Sumbrix رایگان است. به هر که عدد دوست دارد بده.</translation>
+        <translation>Sumbrix رایگان است. آن را با دوستانت به اشتراک بگذار.</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>نسخهٔ %1 © 2026 نویسندگان Sumbrix. GNU GPL 3 یا بالاتر.</translation>
+        <translation>نسخهٔ %1 © ۲۰۲۶ نویسندگان Sumbrix. GNU GPL ۳ یا بالاتر.</translation>
     </message>
     <message>
         <source>Pages</source>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>Lisää ilmaisia oppimispelejä: %1</translation>
+        <translation>Lisää ilmaisia oppimistyökaluja: %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>Problem du jour </source>
-        <translation>Päivän lasku </translation>
+        <translation>Sinun laskusi </translation>
     </message>
     <message>
         <source>Time:</source>
@@ -154,15 +154,15 @@
     </message>
     <message>
         <source>Opens the learning-tools page in the browser</source>
-        <translation>Avaa oppimispelien sivun selaimessa</translation>
+        <translation>Avaa oppimistyökalujen sivun selaimessa</translation>
     </message>
     <message>
         <source>Learning tools</source>
-        <translation>Oppimispelit</translation>
+        <translation>Oppimistyökalut</translation>
     </message>
     <message>
         <source>Picture that opens the learning-tools page</source>
-        <translation>Kuva, joka avaa oppimispelien sivun</translation>
+        <translation>Kuva, joka avaa oppimistyökalujen sivun</translation>
     </message>
     <message>
         <source>Answer to %1</source>
@@ -238,7 +238,7 @@
     </message>
     <message>
         <source>Quiet</source>
-        <translation>Hiljaa</translation>
+        <translation>Ääneen lukeminen pois päältä</translation>
     </message>
     <message>
         <source>Numbers from %1 to %2. %3</source>
@@ -299,7 +299,7 @@
     <message>
         <source>Begin</source>
         <extracomment>The first line of the history, after the time the drill began.</extracomment>
-        <translation>Alku</translation>
+        <translation>Aloitus</translation>
     </message>
 </context>
 </TS>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>Outils gratuits pour apprendre : %1</translation>
+        <translation>D&apos;autres outils gratuits : %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
@@ -192,7 +192,7 @@
     <name>speech</name>
     <message>
         <source>plus</source>
-        <translation>plus</translation>
+        <translation>+</translation>
     </message>
     <message>
         <source>minus</source>
@@ -214,22 +214,22 @@
     <message>
         <source>Right. %1</source>
         <extracomment>Said after a right answer; %1 is the next problem.</extracomment>
-        <translation>Bonne réponse. %1</translation>
+        <translation>C&apos;est juste. %1</translation>
     </message>
     <message>
         <source>Wrong. %1</source>
         <extracomment>Said after a wrong answer; %1 is the next problem.</extracomment>
-        <translation>Mauvaise réponse. %1</translation>
+        <translation>C&apos;est faux. %1</translation>
     </message>
     <message>
         <source>Right.</source>
         <extracomment>Said after a right answer, when the next problem is read on its own.</extracomment>
-        <translation>Bonne réponse.</translation>
+        <translation>C&apos;est juste.</translation>
     </message>
     <message>
         <source>Wrong.</source>
         <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
-        <translation>Mauvaise réponse.</translation>
+        <translation>C&apos;est faux.</translation>
     </message>
     <message>
         <source>Reading aloud</source>
@@ -238,7 +238,7 @@
     </message>
     <message>
         <source>Quiet</source>
-        <translation>Silence</translation>
+        <translation>Lecture arrêtée</translation>
     </message>
     <message>
         <source>Numbers from %1 to %2. %3</source>
@@ -250,12 +250,12 @@
     <name>sumbrix</name>
     <message>
         <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
-        <translation>Entraînement au calcul pour les enfants : un calcul à la fois, corrigé dès qu&apos;on appuie sur Entrée.</translation>
+        <translation>Entraînement au calcul pour les enfants : un calcul à la fois, corrigé dès qu&apos;on appuie sur Entrée.</translation>
     </message>
     <message>
         <source>%1: takes no files or other arguments: %2</source>
         <extracomment>%1 is the program, %2 what was given after it.</extracomment>
-        <translation>%1 : n&apos;accepte ni fichier ni autre argument : %2</translation>
+        <translation>%1 : n&apos;accepte ni fichier ni autre argument : %2</translation>
     </message>
     <message>
         <source>Read the problems and the verdicts aloud. %1 turns it on and off.</source>
@@ -265,17 +265,17 @@
     <message>
         <source>%1: cannot read aloud: no speech service answers. The drill goes on silently.</source>
         <extracomment>%1 is the program.</extracomment>
-        <translation>%1 : lecture à voix haute impossible : aucun service de synthèse vocale ne répond. L&apos;entraînement continue en silence.</translation>
+        <translation>%1 : lecture à voix haute impossible : aucun service de synthèse vocale ne répond. L&apos;entraînement continue en silence.</translation>
     </message>
     <message>
         <source>%1: cannot read aloud: no voice speaks this language. The drill goes on silently.</source>
         <extracomment>%1 is the program.</extracomment>
-        <translation>%1 : lecture à voix haute impossible : aucune voix ne parle cette langue. L&apos;entraînement continue en silence.</translation>
+        <translation>%1 : lecture à voix haute impossible : aucune voix ne parle cette langue. L&apos;entraînement continue en silence.</translation>
     </message>
     <message>
         <source>%1: reading aloud stopped: the speech service went away. The drill goes on silently.</source>
         <extracomment>%1 is the program.</extracomment>
-        <translation>%1 : lecture à voix haute arrêtée : le service de synthèse vocale ne répond plus. L&apos;entraînement continue en silence.</translation>
+        <translation>%1 : lecture à voix haute arrêtée : le service de synthèse vocale ne répond plus. L&apos;entraînement continue en silence.</translation>
     </message>
 </context>
 <context>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Diagnostics</source>
-        <translation>היסטוריה</translation>
+        <translation>התשובות שלי</translation>
     </message>
     <message>
         <source>More free learning tools at %1</source>
@@ -74,100 +74,100 @@
     </message>
     <message>
         <source>Pages</source>
-        <translation>עמודים</translation>
+        <translation>עַמוּדִים</translation>
     </message>
     <message>
         <source>Problem and Diagnostics pages</source>
-        <translation>עמודי התרגיל וההיסטוריה</translation>
+        <translation>עַמוּדֵי הַתַרְגִיל וֶהַתְשׁוּבוֹת שֶׁלִי</translation>
     </message>
     <message>
         <source>Operation</source>
-        <translation>פעולה</translation>
+        <translation>פֶּעוּלָה</translation>
     </message>
     <message>
         <source>From</source>
-        <translation>ממספר</translation>
+        <translation>מִמִסְפָּר</translation>
     </message>
     <message>
         <source>Smallest number drawn</source>
-        <translation>המספר הקטן ביותר</translation>
+        <translation>הַמִסְפָּר הַקָטָן בְּיוֹתֵר</translation>
     </message>
     <message>
         <source>To</source>
-        <translation>עד מספר</translation>
+        <translation>עַד מִסְפָּר</translation>
     </message>
     <message>
         <source>Largest number drawn</source>
-        <translation>המספר הגדול ביותר</translation>
+        <translation>הַמִסְפָּר הַגָדוֹל בְּיוֹתֵר</translation>
     </message>
     <message>
         <source>Largest number</source>
-        <translation>המספר הגדול ביותר</translation>
+        <translation>הַמִסְפָּר הַגָדוֹל בְּיוֹתֵר</translation>
     </message>
     <message>
         <source>Sets the largest number drawn</source>
-        <translation>קובע את המספר הגדול ביותר</translation>
+        <translation>קוֹבֵעַ אֶת הַמִסְפָּר הַגָדוֹל בְּיוֹתֵר</translation>
     </message>
     <message>
         <source>First number</source>
-        <translation>המספר הראשון</translation>
+        <translation>הַמִסְפָּר הָרִאשׁוֹן</translation>
     </message>
     <message>
         <source>Operation sign</source>
-        <translation>סימן הפעולה</translation>
+        <translation>סִימַן הַפֶּעוּלָה</translation>
     </message>
     <message>
         <source>Second number</source>
-        <translation>המספר השני</translation>
+        <translation>הַמִסְפָּר הַשֵׁנִי</translation>
     </message>
     <message>
         <source>Type the answer, then press Enter</source>
-        <translation>כתבו את התשובה ואז לחצו על Enter</translation>
+        <translation>כִּתְבוּ אֶת הַתְשׁוּבָה, וְאַז לַחֲצוּ עַל אֶנְטֶר</translation>
     </message>
     <message>
         <source>Seconds on this problem</source>
-        <translation>מספר השניות בתרגיל הזה</translation>
+        <translation>מִסְפַּר הַשְׁנִיוֹת בַּתַרְגִיל הַזֶה</translation>
     </message>
     <message>
         <source>Right answers</source>
-        <translation>תשובות נכונות</translation>
+        <translation>תְּשׁוּבוֹת נֶכוֹנוֹת</translation>
     </message>
     <message>
         <source>Wrong answers</source>
-        <translation>תשובות לא נכונות</translation>
+        <translation>תְּשׁוּבוֹת לא נֶכוֹנוֹת</translation>
     </message>
     <message>
         <source>Percent right</source>
-        <translation>אחוז התשובות הנכונות</translation>
+        <translation>אֲחוּז הַתְשׁוּבוֹת הַנֶכוֹנוֹת</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation>נקודות</translation>
+        <translation>נֶקוּדוֹת</translation>
     </message>
     <message>
         <source>History</source>
-        <translation>היסטוריה</translation>
+        <translation>הַתְשׁוּבוֹת שֶׁלִי</translation>
     </message>
     <message>
         <source>Every graded answer with its time</source>
-        <translation>כל תשובה שנבדקה והשעה שלה</translation>
+        <translation>כָּל תְשׁוּבָה שֶׁנִבְדֶקָה, וֶהַשָׁעַה שֶׁלָה</translation>
     </message>
     <message>
         <source>Opens the learning-tools page in the browser</source>
-        <translation>פותח את דף כלי הלמידה בדפדפן</translation>
+        <translation>פּוֹתֵחַ אֶת דַף כְּלֵי הַלֶמִידָה בַּדַפְדֶפָן</translation>
     </message>
     <message>
         <source>Learning tools</source>
-        <translation>כלי למידה</translation>
+        <translation>כְּלֵי לֶמִידָה</translation>
     </message>
     <message>
         <source>Picture that opens the learning-tools page</source>
-        <translation>תמונה שפותחת את דף כלי הלמידה</translation>
+        <translation>תְמוּנָה שֶׁפּוֹתַחַת אֶת דַף כְּלֵי הַלֶמִידָה</translation>
     </message>
     <message>
         <source>Answer to %1</source>
         <extracomment>The answer box as a screen reader names it; %1 is the problem in words.</extracomment>
-        <translation>התשובה לתרגיל %1</translation>
+        <translation>הַתְשׁוּבָה לַתַרְגִיל %1</translation>
     </message>
     <message>
         <source>SUM_DIRECTION</source>
@@ -192,19 +192,19 @@
     <name>speech</name>
     <message>
         <source>plus</source>
-        <translation>ועוד</translation>
+        <translation>וֶעוֹד</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation>פחות</translation>
+        <translation>פָּחוֹת</translation>
     </message>
     <message>
         <source>times</source>
-        <translation>כפול</translation>
+        <translation>כָּפוּל</translation>
     </message>
     <message>
         <source>divided by</source>
-        <translation>חלקי</translation>
+        <translation>חֶלְקִי</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>
@@ -214,36 +214,36 @@
     <message>
         <source>Right. %1</source>
         <extracomment>Said after a right answer; %1 is the next problem.</extracomment>
-        <translation>נכון. %1</translation>
+        <translation>נָכוֹן. %1</translation>
     </message>
     <message>
         <source>Wrong. %1</source>
         <extracomment>Said after a wrong answer; %1 is the next problem.</extracomment>
-        <translation>לא נכון. %1</translation>
+        <translation>לא נָכוֹן. %1</translation>
     </message>
     <message>
         <source>Right.</source>
         <extracomment>Said after a right answer, when the next problem is read on its own.</extracomment>
-        <translation>נכון.</translation>
+        <translation>נָכוֹן.</translation>
     </message>
     <message>
         <source>Wrong.</source>
         <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
-        <translation>לא נכון.</translation>
+        <translation>לא נָכוֹן.</translation>
     </message>
     <message>
         <source>Reading aloud</source>
         <extracomment>Said when reading aloud is turned on.</extracomment>
-        <translation>הקראה בקול</translation>
+        <translation>הַקְרָאַה בְּקוֹל</translation>
     </message>
     <message>
         <source>Quiet</source>
-        <translation>בלי קול</translation>
+        <translation>בְּלִי קוֹל</translation>
     </message>
     <message>
         <source>Numbers from %1 to %2. %3</source>
         <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
-        <translation>המספרים: %1 עד %2. %3</translation>
+        <translation>הַמִסְפָּרִים: %1 עַד %2. %3</translation>
     </message>
 </context>
 <context>
@@ -282,19 +282,19 @@
     <name>sumbrix::Quiz</name>
     <message>
         <source>Division</source>
-        <translation>חילוק</translation>
+        <translation>חִלוּק</translation>
     </message>
     <message>
         <source>Multiplication</source>
-        <translation>כפל</translation>
+        <translation>כֶּפֶל</translation>
     </message>
     <message>
         <source>Subtraction</source>
-        <translation>חיסור</translation>
+        <translation>חִסוּר</translation>
     </message>
     <message>
         <source>Addition</source>
-        <translation>חיבור</translation>
+        <translation>חִבּוּר</translation>
     </message>
     <message>
         <source>Begin</source>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>सीखने के और खेल: %1</translation>
+        <translation>सीखने के और भी मुफ़्त खेल: %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>Problem du jour </source>
-        <translation>आज का सवाल </translation>
+        <translation>अभी का सवाल </translation>
     </message>
     <message>
         <source>Time:</source>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>További ingyenes tanulóeszközök: %1</translation>
+        <translation>Ingyenes oktatóprogramok: %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>Problem du jour </source>
-        <translation>A mai feladat </translation>
+        <translation>A feladatod </translation>
     </message>
     <message>
         <source>Time:</source>
@@ -154,15 +154,15 @@
     </message>
     <message>
         <source>Opens the learning-tools page in the browser</source>
-        <translation>Megnyitja a tanulóeszközök oldalát a böngészőben</translation>
+        <translation>Megnyitja az oktatóprogramok oldalát a böngészőben</translation>
     </message>
     <message>
         <source>Learning tools</source>
-        <translation>Tanulóeszközök</translation>
+        <translation>Oktatóprogramok</translation>
     </message>
     <message>
         <source>Picture that opens the learning-tools page</source>
-        <translation>Kép, amely megnyitja a tanulóeszközök oldalát</translation>
+        <translation>Kép, amely megnyitja az oktatóprogramok oldalát</translation>
     </message>
     <message>
         <source>Answer to %1</source>
@@ -192,24 +192,24 @@
     <name>speech</name>
     <message>
         <source>plus</source>
-        <translation>plusz</translation>
+        <translation>összege</translation>
     </message>
     <message>
         <source>minus</source>
-        <translation>mínusz</translation>
+        <translation>különbsége</translation>
     </message>
     <message>
         <source>times</source>
-        <translation>szorozva</translation>
+        <translation>szorzata</translation>
     </message>
     <message>
         <source>divided by</source>
-        <translation>osztva</translation>
+        <translation>hányadosa</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>
         <extracomment>A problem read aloud: %1 and %3 are the numbers, %2 the operation (&quot;plus&quot;).</extracomment>
-        <translation>%1 %2 %3</translation>
+        <translation>%1 és %3 %2</translation>
     </message>
     <message>
         <source>Right. %1</source>
@@ -243,14 +243,14 @@
     <message>
         <source>Numbers from %1 to %2. %3</source>
         <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
-        <translation>Számok %1 és %2 között. %3</translation>
+        <translation>A legkisebb szám %1, a legnagyobb %2. %3</translation>
     </message>
 </context>
 <context>
     <name>sumbrix</name>
     <message>
         <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
-        <translation>Számolásgyakorló gyerekeknek: egyszerre egy feladat, amelyet az Enter megnyomásakor azonnal értékel.</translation>
+        <translation>Számolásgyakorló gyerekeknek: egyszerre egy feladat, amelyet a program az Enter megnyomásakor azonnal értékel.</translation>
     </message>
     <message>
         <source>%1: takes no files or other arguments: %2</source>

@@ -43,16 +43,16 @@
     </message>
     <message>
         <source>Problem du jour </source>
-        <translation>Soal hari ini </translation>
+        <translation>Soal sekarang </translation>
     </message>
     <message>
         <source>Time:</source>
         <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
-        <translation>Dtk:</translation>
+        <translation>Detik</translation>
     </message>
     <message>
         <source>Setup </source>
-        <translation>Pengaturan </translation>
+        <translation>Pilih </translation>
     </message>
     <message>
         <source>from</source>
@@ -234,11 +234,11 @@
     <message>
         <source>Reading aloud</source>
         <extracomment>Said when reading aloud is turned on.</extracomment>
-        <translation>Membacakan dengan suara</translation>
+        <translation>Suara dinyalakan</translation>
     </message>
     <message>
         <source>Quiet</source>
-        <translation>Tanpa suara</translation>
+        <translation>Suara dimatikan</translation>
     </message>
     <message>
         <source>Numbers from %1 to %2. %3</source>
@@ -250,7 +250,7 @@
     <name>sumbrix</name>
     <message>
         <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
-        <translation>Latihan berhitung untuk anak: satu soal setiap kali, langsung dinilai begitu Enter ditekan.</translation>
+        <translation>Latihan berhitung untuk anak: soal satu per satu, langsung dinilai begitu Enter ditekan.</translation>
     </message>
     <message>
         <source>%1: takes no files or other arguments: %2</source>
@@ -275,7 +275,7 @@
     <message>
         <source>%1: reading aloud stopped: the speech service went away. The drill goes on silently.</source>
         <extracomment>%1 is the program.</extracomment>
-        <translation>%1: pembacaan berhenti: layanan suara tidak ada lagi. Latihan berlanjut tanpa suara.</translation>
+        <translation>%1: pembacaan berhenti: layanan suara terputus. Latihan berlanjut tanpa suara.</translation>
     </message>
 </context>
 <context>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>Strumenti gratuiti per imparare: %1</translation>
+        <translation>Altri strumenti gratuiti: %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
@@ -167,7 +167,7 @@
     <message>
         <source>Answer to %1</source>
         <extracomment>The answer box as a screen reader names it; %1 is the problem in words.</extracomment>
-        <translation>Risposta a %1</translation>
+        <translation>Risultato di %1</translation>
     </message>
     <message>
         <source>SUM_DIRECTION</source>
@@ -238,7 +238,7 @@
     </message>
     <message>
         <source>Quiet</source>
-        <translation>Silenzio</translation>
+        <translation>Voce spenta</translation>
     </message>
     <message>
         <source>Numbers from %1 to %2. %3</source>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>ほかの 学しゅうツール: %1</translation>
+        <translation>ほかの きょうざい：%1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
@@ -43,12 +43,12 @@
     </message>
     <message>
         <source>Problem du jour </source>
-        <translation>きょうの けいさん </translation>
+        <translation>きょうの もんだい </translation>
     </message>
     <message>
         <source>Time:</source>
         <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
-        <translation>時間:</translation>
+        <translation>時間</translation>
     </message>
     <message>
         <source>Setup </source>
@@ -86,31 +86,31 @@
     </message>
     <message>
         <source>From</source>
-        <translation>いちばん 小さい かず</translation>
+        <translation>いちばん ちいさい かず</translation>
     </message>
     <message>
         <source>Smallest number drawn</source>
-        <translation>けいさんに 出てくる いちばん 小さい かず</translation>
+        <translation>もんだいに でてくる いちばん ちいさい かず</translation>
     </message>
     <message>
         <source>To</source>
-        <translation>いちばん 大きい かず</translation>
+        <translation>いちばん おおきい かず</translation>
     </message>
     <message>
         <source>Largest number drawn</source>
-        <translation>けいさんに 出てくる いちばん 大きい かず</translation>
+        <translation>もんだいに でてくる いちばん おおきい かず</translation>
     </message>
     <message>
         <source>Largest number</source>
-        <translation>いちばん 大きい かず</translation>
+        <translation>いちばん おおきい かず</translation>
     </message>
     <message>
         <source>Sets the largest number drawn</source>
-        <translation>けいさんに 出てくる いちばん 大きい かずを きめる</translation>
+        <translation>もんだいに でてくる いちばん おおきい かずを きめる</translation>
     </message>
     <message>
         <source>First number</source>
-        <translation>1ばんめの かず</translation>
+        <translation>いちばんめの かず</translation>
     </message>
     <message>
         <source>Operation sign</source>
@@ -118,15 +118,15 @@
     </message>
     <message>
         <source>Second number</source>
-        <translation>2ばんめの かず</translation>
+        <translation>にばんめの かず</translation>
     </message>
     <message>
         <source>Type the answer, then press Enter</source>
-        <translation>こたえを 入れて、Enter キーを おしてね</translation>
+        <translation>こたえを いれて、エンターキーを おしてね</translation>
     </message>
     <message>
         <source>Seconds on this problem</source>
-        <translation>この けいさんに かかった びょう数</translation>
+        <translation>なんびょう かかったか</translation>
     </message>
     <message>
         <source>Right answers</source>
@@ -150,19 +150,19 @@
     </message>
     <message>
         <source>Every graded answer with its time</source>
-        <translation>まるつけした こたえ ぜんぶと その 時こく</translation>
+        <translation>まるつけした こたえ ぜんぶと その じこく</translation>
     </message>
     <message>
         <source>Opens the learning-tools page in the browser</source>
-        <translation>ブラウザで 学しゅうツールの ページを ひらく</translation>
+        <translation>ブラウザで きょうざいの ページを ひらく</translation>
     </message>
     <message>
         <source>Learning tools</source>
-        <translation>学しゅうツール</translation>
+        <translation>きょうざい</translation>
     </message>
     <message>
         <source>Picture that opens the learning-tools page</source>
-        <translation>学しゅうツールの ページを ひらく 絵</translation>
+        <translation>きょうざいの ページを ひらく え</translation>
     </message>
     <message>
         <source>Answer to %1</source>
@@ -250,17 +250,17 @@
     <name>sumbrix</name>
     <message>
         <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
-        <translation>子どもの ための けいさん れんしゅう: けいさんを 1つずつ 出し、Enter キーを おすと すぐに まるつけします。</translation>
+        <translation>子どもの ための けいさん れんしゅう: もんだいを 1つずつ 出し、Enter キーを おすと すぐに まるつけします。</translation>
     </message>
     <message>
         <source>%1: takes no files or other arguments: %2</source>
         <extracomment>%1 is the program, %2 what was given after it.</extracomment>
-        <translation>%1: ファイルや ほかの ひきすうは つかえません: %2</translation>
+        <translation>%1: ファイルや ほかの 引数は つかえません: %2</translation>
     </message>
     <message>
         <source>Read the problems and the verdicts aloud. %1 turns it on and off.</source>
         <extracomment>Help for the --read-aloud option; %1 is the key, Ctrl+R.</extracomment>
-        <translation>けいさんと まるつけの けっかを こえで よみます。%1 で オンと オフを きりかえます。</translation>
+        <translation>もんだいと まるつけの けっかを こえで よみます。%1 で オンと オフを きりかえます。</translation>
     </message>
     <message>
         <source>%1: cannot read aloud: no speech service answers. The drill goes on silently.</source>

@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>Problem du jour </source>
-        <translation>오늘의 계산 </translation>
+        <translation>오늘의 문제 </translation>
     </message>
     <message>
         <source>Time:</source>
@@ -66,11 +66,11 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>Sumbrix는 무료! 숫자를 좋아하는 친구와 나눠요.</translation>
+        <translation>Sumbrix는 무료! 숫자를 좋아하는 친구에게 알려 주세요.</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>버전 %1 © 2026 Sumbrix 만든 사람들. GNU GPL 3 이상.</translation>
+        <translation>버전 %1 © 2026 Sumbrix를 만든 사람들. GNU GPL 3 이후 버전.</translation>
     </message>
     <message>
         <source>Pages</source>

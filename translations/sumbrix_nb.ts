@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Score Sheet</source>
-        <translation>Poeng</translation>
+        <translation>Poengtavle</translation>
     </message>
     <message>
         <source>Your score</source>
@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>Problem du jour </source>
-        <translation>Dagens regnestykke </translation>
+        <translation>Ditt regnestykke </translation>
     </message>
     <message>
         <source>Time:</source>
@@ -110,7 +110,7 @@
     </message>
     <message>
         <source>First number</source>
-        <translation>Første tall</translation>
+        <translation>Det første tallet</translation>
     </message>
     <message>
         <source>Operation sign</source>
@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Second number</source>
-        <translation>Andre tall</translation>
+        <translation>Det andre tallet</translation>
     </message>
     <message>
         <source>Type the answer, then press Enter</source>

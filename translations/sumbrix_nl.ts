@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>Problem du jour </source>
-        <translation>Som van vandaag </translation>
+        <translation>Jouw som </translation>
     </message>
     <message>
         <source>Time:</source>
@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>To</source>
-        <translation>Tot</translation>
+        <translation>Tot en met</translation>
     </message>
     <message>
         <source>Largest number drawn</source>
@@ -146,7 +146,7 @@
     </message>
     <message>
         <source>History</source>
-        <translation>Geschiedenis</translation>
+        <translation>Overzicht</translation>
     </message>
     <message>
         <source>Every graded answer with its time</source>
@@ -238,12 +238,12 @@
     </message>
     <message>
         <source>Quiet</source>
-        <translation>Stil</translation>
+        <translation>Voorlezen uit</translation>
     </message>
     <message>
         <source>Numbers from %1 to %2. %3</source>
         <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
-        <translation>Getallen van %1 tot %2. %3</translation>
+        <translation>Getallen van %1 tot en met %2. %3</translation>
     </message>
 </context>
 <context>

@@ -39,7 +39,7 @@
     <message>
         <source>Wrong</source>
         <extracomment>Heading of the count of wrong answers; the box is 33 pixels wide.</extracomment>
-        <translation>Złe</translation>
+        <translation>Błędy</translation>
     </message>
     <message>
         <source>Problem du jour </source>
@@ -134,7 +134,7 @@
     </message>
     <message>
         <source>Wrong answers</source>
-        <translation>Złe odpowiedzi</translation>
+        <translation>Błędne odpowiedzi</translation>
     </message>
     <message>
         <source>Percent right</source>
@@ -167,7 +167,7 @@
     <message>
         <source>Answer to %1</source>
         <extracomment>The answer box as a screen reader names it; %1 is the problem in words.</extracomment>
-        <translation>Odpowiedź do działania %1</translation>
+        <translation>Wynik działania %1</translation>
     </message>
     <message>
         <source>SUM_DIRECTION</source>
@@ -243,14 +243,14 @@
     <message>
         <source>Numbers from %1 to %2. %3</source>
         <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
-        <translation>Liczby od %1 do %2. %3</translation>
+        <translation>Najmniejsza liczba %1, największa %2. %3</translation>
     </message>
 </context>
 <context>
     <name>sumbrix</name>
     <message>
         <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
-        <translation>Ćwiczenia z liczenia dla dzieci: jedno działanie naraz, sprawdzane zaraz po naciśnięciu Enter.</translation>
+        <translation>Ćwiczenia z liczenia dla dzieci: po jednym działaniu, każde sprawdzane zaraz po naciśnięciu klawisza Enter.</translation>
     </message>
     <message>
         <source>%1: takes no files or other arguments: %2</source>

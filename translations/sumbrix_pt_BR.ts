@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>Recursos grátis para aprender: %1</translation>
+        <translation>Mais recursos grátis: %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>Sumbrix é gratuito.  Compartilhe com quem gosta de números.</translation>
+        <translation>O Sumbrix é gratuito.  Compartilhe com quem gosta de números.</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
@@ -167,7 +167,7 @@
     <message>
         <source>Answer to %1</source>
         <extracomment>The answer box as a screen reader names it; %1 is the problem in words.</extracomment>
-        <translation>Resposta de %1</translation>
+        <translation>Resultado de %1</translation>
     </message>
     <message>
         <source>SUM_DIRECTION</source>
@@ -185,7 +185,7 @@
     <message>
         <source>/</source>
         <extracomment>The division sign of the language&apos;s primary schoolbooks (&quot;:&quot;, &quot;÷&quot;, &quot;/&quot;); English keeps &quot;/&quot;.</extracomment>
-        <translation>:</translation>
+        <translation>÷</translation>
     </message>
 </context>
 <context>
@@ -214,22 +214,22 @@
     <message>
         <source>Right. %1</source>
         <extracomment>Said after a right answer; %1 is the next problem.</extracomment>
-        <translation>Certo. %1</translation>
+        <translation>Acertou! %1</translation>
     </message>
     <message>
         <source>Wrong. %1</source>
         <extracomment>Said after a wrong answer; %1 is the next problem.</extracomment>
-        <translation>Errado. %1</translation>
+        <translation>Errou. %1</translation>
     </message>
     <message>
         <source>Right.</source>
         <extracomment>Said after a right answer, when the next problem is read on its own.</extracomment>
-        <translation>Certo.</translation>
+        <translation>Acertou!</translation>
     </message>
     <message>
         <source>Wrong.</source>
         <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
-        <translation>Errado.</translation>
+        <translation>Errou.</translation>
     </message>
     <message>
         <source>Reading aloud</source>
@@ -238,12 +238,12 @@
     </message>
     <message>
         <source>Quiet</source>
-        <translation>Silêncio</translation>
+        <translation>Voz desligada</translation>
     </message>
     <message>
         <source>Numbers from %1 to %2. %3</source>
         <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
-        <translation>Números de %1 até %2. %3</translation>
+        <translation>Números de %1 a %2. %3</translation>
     </message>
 </context>
 <context>

@@ -238,7 +238,7 @@
     </message>
     <message>
         <source>Quiet</source>
-        <translation>Liniște</translation>
+        <translation>Nu mai citesc</translation>
     </message>
     <message>
         <source>Numbers from %1 to %2. %3</source>
@@ -255,7 +255,7 @@
     <message>
         <source>%1: takes no files or other arguments: %2</source>
         <extracomment>%1 is the program, %2 what was given after it.</extracomment>
-        <translation>%1: nu primește fișiere sau alte argumente: %2</translation>
+        <translation>%1: nu acceptă fișiere sau alte argumente: %2</translation>
     </message>
     <message>
         <source>Read the problems and the verdicts aloud. %1 turns it on and off.</source>
@@ -265,7 +265,7 @@
     <message>
         <source>%1: cannot read aloud: no speech service answers. The drill goes on silently.</source>
         <extracomment>%1 is the program.</extracomment>
-        <translation>%1: nu se poate citi cu voce tare: niciun serviciu de vorbire nu răspunde. Exercițiile continuă fără sunet.</translation>
+        <translation>%1: nu se poate citi cu voce tare: niciun serviciu de sinteză vocală nu răspunde. Exercițiile continuă fără sunet.</translation>
     </message>
     <message>
         <source>%1: cannot read aloud: no voice speaks this language. The drill goes on silently.</source>
@@ -275,7 +275,7 @@
     <message>
         <source>%1: reading aloud stopped: the speech service went away. The drill goes on silently.</source>
         <extracomment>%1 is the program.</extracomment>
-        <translation>%1: citirea cu voce tare s-a oprit: serviciul de vorbire nu mai este disponibil. Exercițiile continuă fără sunet.</translation>
+        <translation>%1: citirea cu voce tare s-a oprit: serviciul de sinteză vocală nu mai este disponibil. Exercițiile continuă fără sunet.</translation>
     </message>
 </context>
 <context>

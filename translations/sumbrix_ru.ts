@@ -39,7 +39,7 @@
     <message>
         <source>Wrong</source>
         <extracomment>Heading of the count of wrong answers; the box is 33 pixels wide.</extracomment>
-        <translation>Не так</translation>
+        <translation>Ошибки</translation>
     </message>
     <message>
         <source>Problem du jour </source>
@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>Версия %1 © 2026 авторы Sumbrix. GNU GPL 3 или новее.</translation>
+        <translation>Версия %1 © 2026 авторы Sumbrix. GNU GPL 3 или более поздняя.</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -167,7 +167,7 @@
     <message>
         <source>Answer to %1</source>
         <extracomment>The answer box as a screen reader names it; %1 is the problem in words.</extracomment>
-        <translation>Ответ к примеру %1</translation>
+        <translation>Сколько будет %1?</translation>
     </message>
     <message>
         <source>SUM_DIRECTION</source>
@@ -243,7 +243,7 @@
     <message>
         <source>Numbers from %1 to %2. %3</source>
         <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
-        <translation>Числа от %1 до %2. %3</translation>
+        <translation>Самое маленькое число %1, самое большое %2. %3</translation>
     </message>
 </context>
 <context>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>Fler gratis lärospel på %1</translation>
+        <translation>Fler gratis lärverktyg på %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>Problem du jour </source>
-        <translation>Dagens uppgift </translation>
+        <translation>Din uppgift </translation>
     </message>
     <message>
         <source>Time:</source>
@@ -154,15 +154,15 @@
     </message>
     <message>
         <source>Opens the learning-tools page in the browser</source>
-        <translation>Öppnar sidan med lärospel i webbläsaren</translation>
+        <translation>Öppnar sidan med lärverktyg i webbläsaren</translation>
     </message>
     <message>
         <source>Learning tools</source>
-        <translation>Lärospel</translation>
+        <translation>Lärverktyg</translation>
     </message>
     <message>
         <source>Picture that opens the learning-tools page</source>
-        <translation>Bild som öppnar sidan med lärospel</translation>
+        <translation>Bild som öppnar sidan med lärverktyg</translation>
     </message>
     <message>
         <source>Answer to %1</source>
@@ -238,7 +238,7 @@
     </message>
     <message>
         <source>Quiet</source>
-        <translation>Tyst</translation>
+        <translation>Uppläsning av</translation>
     </message>
     <message>
         <source>Numbers from %1 to %2. %3</source>
@@ -260,7 +260,7 @@
     <message>
         <source>Read the problems and the verdicts aloud. %1 turns it on and off.</source>
         <extracomment>Help for the --read-aloud option; %1 is the key, Ctrl+R.</extracomment>
-        <translation>Läser upp uppgifterna och säger om svaret är rätt eller fel. %1 slår på och av.</translation>
+        <translation>Läser upp uppgifterna och säger om svaret är rätt eller fel. %1 slår på och av uppläsningen.</translation>
     </message>
     <message>
         <source>%1: cannot read aloud: no speech service answers. The drill goes on silently.</source>

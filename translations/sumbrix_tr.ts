@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>Daha çok ücretsiz öğrenme aracı: %1</translation>
+        <translation>Diğer ücretsiz öğrenme araçları: %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>Problem du jour </source>
-        <translation>Bugünün işlemi </translation>
+        <translation>Günün işlemi </translation>
     </message>
     <message>
         <source>Time:</source>
@@ -238,7 +238,7 @@
     </message>
     <message>
         <source>Quiet</source>
-        <translation>Sessiz</translation>
+        <translation>Sesli okuma kapalı</translation>
     </message>
     <message>
         <source>Numbers from %1 to %2. %3</source>

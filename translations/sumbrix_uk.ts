@@ -34,12 +34,12 @@
     <message>
         <source>Right</source>
         <extracomment>Heading of the count of right answers; the box is 33 pixels wide.</extracomment>
-        <translation>Вірно</translation>
+        <translation>Добре</translation>
     </message>
     <message>
         <source>Wrong</source>
         <extracomment>Heading of the count of wrong answers; the box is 33 pixels wide.</extracomment>
-        <translation>Хибно</translation>
+        <translation>Помилки</translation>
     </message>
     <message>
         <source>Problem du jour </source>
@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>Seconds on this problem</source>
-        <translation>Скільки секунд ти рахуєш цей приклад</translation>
+        <translation>Скільки секунд ти розв’язуєш цей приклад</translation>
     </message>
     <message>
         <source>Right answers</source>
@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>Opens the learning-tools page in the browser</source>
-        <translation>Відкриває в браузері сторінку з програмами для навчання</translation>
+        <translation>Відкриває в браузері сторінку, де є програми для навчання</translation>
     </message>
     <message>
         <source>Learning tools</source>
@@ -162,12 +162,12 @@
     </message>
     <message>
         <source>Picture that opens the learning-tools page</source>
-        <translation>Картинка, яка відкриває сторінку з програмами для навчання</translation>
+        <translation>Картинка, яка відкриває сторінку, де є програми для навчання</translation>
     </message>
     <message>
         <source>Answer to %1</source>
         <extracomment>The answer box as a screen reader names it; %1 is the problem in words.</extracomment>
-        <translation>Відповідь до прикладу %1</translation>
+        <translation>Скільки буде %1?</translation>
     </message>
     <message>
         <source>SUM_DIRECTION</source>
@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>divided by</source>
-        <translation>поділити на</translation>
+        <translation>поділене на</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>
@@ -214,7 +214,7 @@
     <message>
         <source>Right. %1</source>
         <extracomment>Said after a right answer; %1 is the next problem.</extracomment>
-        <translation>Правильно. %1</translation>
+        <translation>Добре. %1</translation>
     </message>
     <message>
         <source>Wrong. %1</source>
@@ -224,7 +224,7 @@
     <message>
         <source>Right.</source>
         <extracomment>Said after a right answer, when the next problem is read on its own.</extracomment>
-        <translation>Правильно.</translation>
+        <translation>Добре.</translation>
     </message>
     <message>
         <source>Wrong.</source>
@@ -238,12 +238,12 @@
     </message>
     <message>
         <source>Quiet</source>
-        <translation>Читання вголос вимкнено</translation>
+        <translation>Читання вголос зупинено</translation>
     </message>
     <message>
         <source>Numbers from %1 to %2. %3</source>
         <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
-        <translation>Числа від %1 до %2. %3</translation>
+        <translation>Числа: найменше %1, найбільше %2. %3</translation>
     </message>
 </context>
 <context>

@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>Problem du jour </source>
-        <translation>Phép tính hôm nay </translation>
+        <translation>Phép tính của em </translation>
     </message>
     <message>
         <source>Time:</source>
@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>Setup </source>
-        <translation>Cài đặt </translation>
+        <translation>Chọn </translation>
     </message>
     <message>
         <source>from</source>
@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>Sumbrix miễn phí. Hãy chia sẻ với mọi người yêu thích các con số.</translation>
+        <translation>Sumbrix miễn phí. Hãy chia sẻ với những ai yêu con số.</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
@@ -234,11 +234,11 @@
     <message>
         <source>Reading aloud</source>
         <extracomment>Said when reading aloud is turned on.</extracomment>
-        <translation>Bật đọc to</translation>
+        <translation>Đã bật đọc to</translation>
     </message>
     <message>
         <source>Quiet</source>
-        <translation>Tắt đọc to</translation>
+        <translation>Đã tắt đọc to</translation>
     </message>
     <message>
         <source>Numbers from %1 to %2. %3</source>
@@ -275,7 +275,7 @@
     <message>
         <source>%1: reading aloud stopped: the speech service went away. The drill goes on silently.</source>
         <extracomment>%1 is the program.</extracomment>
-        <translation>%1: đã ngừng đọc to: dịch vụ giọng nói đã mất. Bài luyện tiếp tục không có tiếng.</translation>
+        <translation>%1: đã dừng đọc to: dịch vụ giọng nói đã ngừng hoạt động. Bài luyện tiếp tục không có tiếng.</translation>
     </message>
 </context>
 <context>

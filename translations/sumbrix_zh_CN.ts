@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Score Sheet</source>
-        <translation>成绩单</translation>
+        <translation>成绩</translation>
     </message>
     <message>
         <source>Your score</source>
@@ -122,11 +122,11 @@
     </message>
     <message>
         <source>Type the answer, then press Enter</source>
-        <translation>写出得数，然后按 Enter 键</translation>
+        <translation>写出答案，然后按回车键</translation>
     </message>
     <message>
         <source>Seconds on this problem</source>
-        <translation>这道题用的秒数</translation>
+        <translation>这道题用了几秒</translation>
     </message>
     <message>
         <source>Right answers</source>
@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>Opens the learning-tools page in the browser</source>
-        <translation>在浏览器中打开学习工具网页</translation>
+        <translation>打开学习工具网页</translation>
     </message>
     <message>
         <source>Learning tools</source>
@@ -167,7 +167,7 @@
     <message>
         <source>Answer to %1</source>
         <extracomment>The answer box as a screen reader names it; %1 is the problem in words.</extracomment>
-        <translation>%1 的得数</translation>
+        <translation>%1 等于几</translation>
     </message>
     <message>
         <source>SUM_DIRECTION</source>
@@ -219,7 +219,7 @@
     <message>
         <source>Wrong. %1</source>
         <extracomment>Said after a wrong answer; %1 is the next problem.</extracomment>
-        <translation>不对。%1</translation>
+        <translation>错了。%1</translation>
     </message>
     <message>
         <source>Right.</source>
@@ -229,7 +229,7 @@
     <message>
         <source>Wrong.</source>
         <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
-        <translation>不对。</translation>
+        <translation>错了。</translation>
     </message>
     <message>
         <source>Reading aloud</source>

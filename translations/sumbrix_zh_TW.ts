@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Score Sheet</source>
-        <translation>成績單</translation>
+        <translation>成績</translation>
     </message>
     <message>
         <source>Your score</source>
@@ -90,7 +90,7 @@
     </message>
     <message>
         <source>Smallest number drawn</source>
-        <translation>出題用的最小的數</translation>
+        <translation>題目裡最小的數</translation>
     </message>
     <message>
         <source>To</source>
@@ -98,7 +98,7 @@
     </message>
     <message>
         <source>Largest number drawn</source>
-        <translation>出題用的最大的數</translation>
+        <translation>題目裡最大的數</translation>
     </message>
     <message>
         <source>Largest number</source>
@@ -106,7 +106,7 @@
     </message>
     <message>
         <source>Sets the largest number drawn</source>
-        <translation>設定出題用的最大的數</translation>
+        <translation>設定題目裡最大的數</translation>
     </message>
     <message>
         <source>First number</source>
@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>Opens the learning-tools page in the browser</source>
-        <translation>在瀏覽器中開啟學習工具網頁</translation>
+        <translation>開啟學習工具網頁</translation>
     </message>
     <message>
         <source>Learning tools</source>
@@ -219,7 +219,7 @@
     <message>
         <source>Wrong. %1</source>
         <extracomment>Said after a wrong answer; %1 is the next problem.</extracomment>
-        <translation>不對喔。%1</translation>
+        <translation>答錯了。%1</translation>
     </message>
     <message>
         <source>Right.</source>
@@ -229,7 +229,7 @@
     <message>
         <source>Wrong.</source>
         <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
-        <translation>不對喔。</translation>
+        <translation>答錯了。</translation>
     </message>
     <message>
         <source>Reading aloud</source>
@@ -243,7 +243,7 @@
     <message>
         <source>Numbers from %1 to %2. %3</source>
         <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
-        <translation>數字範圍是 %1 到 %2。%3</translation>
+        <translation>數的範圍是 %1 到 %2。%3</translation>
     </message>
 </context>
 <context>
