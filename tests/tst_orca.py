@@ -334,9 +334,12 @@ def children():
 
 def orca_running():
     """Whether a live Orca of this user runs (an ended one awaiting its
-    parent does not count)."""
-    ps = subprocess.run(["ps", "-u", str(os.getuid()), "-o", "stat=,comm="], capture_output=True, text=True).stdout
-    return any(line.split()[1:] == ["orca"] and not line.startswith("Z") for line in ps.splitlines())
+    parent does not count, nor one of this test's private sessions, which
+    another test run beside this one may have started)."""
+    ps = subprocess.run(["ps", "-u", str(os.getuid()), "-o", "stat=,comm=,args="], capture_output=True,
+                        text=True).stdout
+    return any(fields[1:2] == ["orca"] and not fields[0].startswith("Z") and "/sumbrix-orca." not in fields[2]
+               for fields in (line.split(None, 2) + ["", ""] for line in ps.splitlines()))
 
 
 def main():
