@@ -15,6 +15,7 @@ when one runs, the test is skipped.
     tst_orca.py PROGRAM
 """
 import ctypes
+import fcntl
 import os
 import re
 import shutil
@@ -332,6 +333,23 @@ def children():
     return mine
 
 
+def own_turn():
+    """Orca runs once per user: a second one, even in another session,
+    refuses to start. A run of this test beside another one (two builds'
+    suites side by side) waits until the other has ended; the lock is held
+    until this process ends."""
+    lock = open(os.path.join(tempfile.gettempdir(), f"sumbrix-orca-{os.getuid()}.lock"), "w")
+    deadline = time.time() + 2 * START_LIMIT
+    while True:
+        try:
+            fcntl.flock(lock, fcntl.LOCK_EX | fcntl.LOCK_NB)
+            return lock
+        except BlockingIOError:
+            if time.time() > deadline:
+                sys.exit("another run of this test did not end")
+            time.sleep(0.5)
+
+
 def orca_running():
     """Whether a live Orca of this user runs (an ended one awaiting its
     parent does not count, nor one of this test's private sessions, which
@@ -350,6 +368,7 @@ def main():
             return SKIP
     if not os.access(program, os.X_OK):
         sys.exit(f"{program} is not a program")
+    turn = own_turn()  # noqa: F841  (held to the end)
     if orca_running():
         print("SKIP: a screen reader of this user is running; the test leaves it alone")
         return SKIP
