@@ -55,16 +55,17 @@ QLocale NumberLocale()
     return numbers;
 }
 
-QChar WindowZeroDigit()
+QChar ZeroDigit(const QLocale &locale)
 {
-    const QString zero = NumberLocale().zeroDigit();
+    const QString zero = locale.zeroDigit();
     return zero.size() == 1 ? zero.front() : QChar(u'0');  // digits beyond the BMP are not drawn here
 }
 
+QChar WindowZeroDigit() { return ZeroDigit(NumberLocale()); }
+
 QString LocalNumber(const QString &text, const QLocale &numbers)
 {
-    const QString zero = numbers.zeroDigit();
-    const QChar digit0 = zero.size() == 1 ? zero.front() : QChar(u'0');
+    const QChar digit0 = ZeroDigit(numbers);
     const bool blank = text.startsWith(u' ');
     bool whole = false;
     const qlonglong n = text.mid(blank ? 1 : 0).toLongLong(&whole);

@@ -24,6 +24,9 @@ QLocale WindowLanguage();
 // (Arabic ٠, Persian ۰, Bengali ০). Never with group separators.
 QLocale NumberLocale();
 
+// The zero of the digits a locale writes numbers in (0 beyond the BMP).
+QChar ZeroDigit(const QLocale &locale);
+
 // The zero of the digits the window writes numbers in.
 QChar WindowZeroDigit();
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "widgets.h"
 
+#include "language.h"
 #include "twips.h"
 
 #include <QGroupBox>
@@ -48,9 +49,8 @@ void AnswerBox::Handle(QKeyEvent *event)
     // The key is never consumed: the line edit still gets it, a 0-9 digit
     // as the window's own.
     const QString text = event->text();
-    if (zero_ != u'0' && text.size() == 1 && text.front() >= u'0' && text.front() <= u'9') {
-        QKeyEvent local(event->type(), event->key(), event->modifiers(),
-                        QString(QChar(zero_.unicode() + (text.front().unicode() - u'0'))), event->isAutoRepeat(),
+    if (const QString shown = LocalDigits(text, zero_); shown != text) {
+        QKeyEvent local(event->type(), event->key(), event->modifiers(), shown, event->isAutoRepeat(),
                         event->count());
         QLineEdit::keyPressEvent(&local);
         event->setAccepted(local.isAccepted());

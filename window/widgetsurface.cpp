@@ -40,9 +40,7 @@ QString EngineSign(const QString &shown)
 void WidgetSurface::UseNumbers(const QLocale &numbers)
 {
     numbers_ = numbers;
-    numbers_.setNumberOptions(QLocale::OmitGroupSeparator);
-    const QString zero = numbers_.zeroDigit();
-    zero_ = zero.size() == 1 ? zero.front() : QChar(u'0');
+    zero_ = ZeroDigit(numbers);
 }
 
 std::string WidgetSurface::Text(Control c) const
