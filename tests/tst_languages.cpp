@@ -7,6 +7,7 @@
 #include "fonts.h"
 #include "frmSumbrix.h"
 #include "language.h"
+#include "speech.h"
 #include "twips.h"
 
 #include <QDir>
@@ -14,6 +15,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <QLineEdit>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QScrollBar>
@@ -271,6 +274,30 @@ private slots:
             QVERIFY2(Undrawn(m.translation, sumbrix::WindowFont(window)).isEmpty(), qPrintable(m.translation));
         const QString digits = sumbrix::LocalDigits(QStringLiteral("0123456789 +-x/="), sumbrix::WindowZeroDigit());
         QVERIFY2(Undrawn(digits, sumbrix::ProblemFont(window, 16)).isEmpty(), qPrintable(digits));
+    }
+
+    // Every number read aloud or to a screen reader is heard: the
+    // language's espeak-ng voice (speech-dispatcher's) says each one, in
+    // the language, without falling silent or spelling it in another.
+    void numbersHeard_data() { Languages(); }
+    void numbersHeard()
+    {
+        QFETCH(QString, language);
+        const QString espeak = QStandardPaths::findExecutable(QStringLiteral("espeak-ng"));
+        if (espeak.isEmpty())
+            QSKIP("espeak-ng is not installed (tools/setup installs it)");
+        sumbrix::UseLanguage(QLocale(language));
+        const QString voice = language.startsWith(QLatin1String("zh")) ? QStringLiteral("cmn-latn-pinyin")
+                                                                        : language.toLower().replace(u'_', u'-');
+        const auto shown = [](int n) { return sumbrix::LocalNumber(u' ' + QString::number(n), sumbrix::NumberLocale()); };
+        for (const auto &[a, sign, b] : {std::tuple{0, "+", 7}, {12, "-", 40}, {121, "x", 3}, {315, "/", 19}}) {
+            const QString sentence = sumbrix::SpokenProblem(shown(a), QLatin1String(sign), shown(b));
+            QProcess say;
+            say.start(espeak, {QStringLiteral("-q"), QStringLiteral("-x"), QStringLiteral("-v"), voice, sentence});
+            QVERIFY(say.waitForFinished());
+            const QStringList words = QString::fromUtf8(say.readAllStandardOutput()).simplified().split(u' ');
+            QVERIFY2(words.size() >= 3 && !words.join(u' ').contains(u'('), qPrintable(sentence + QLatin1String(": ") + words.join(u' ')));
+        }
     }
 
     // Any script's digits are read as the digits they are.

@@ -30,9 +30,11 @@ import tst_orca as desktop  # noqa: E402  (the private X display and the reaping
 
 SKIP = 77
 LIMIT = 60
-# The languages played through: English, and two catalogues with voices
-# of espeak-ng's.
-LANGUAGES = [("en", None), ("de", "de"), ("fr", "fr")]
+# The languages played through: English, two catalogues with voices of
+# espeak-ng's, and Chinese, whose voice is listed under Mandarin's code
+# ("cmn"), not "zh": how speech-dispatcher is told which voice to speak.
+LANGUAGES = [("en", None), ("de", r"LANGUAGE de"), ("fr", r"LANGUAGE fr"),
+             ("zh_CN", r"SYNTHESIS_VOICE Chinese \(Mandarin, latin as Pinyin\)")]
 failures = []
 scratch = []  # folders of sessions whose logs are not worth keeping
 
@@ -190,8 +192,8 @@ def play(program, folder, language, voice):
         m = found(s.said())
         check(m is not None, f"{name}: the first problem is said once the window shows", s.said())
         if voice:
-            check(re.search(r"SET SELF LANGUAGE " + voice, s.speech_log(), re.I) is not None,
-                  f"{name}: the voice speaks {voice}", re.findall(r"SET SELF LANGUAGE \S+", s.speech_log()))
+            check(re.search(r"SET SELF " + voice, s.speech_log(), re.I) is not None,
+                  f"{name}: the voice is {voice}", re.findall(r"SET SELF (?:LANGUAGE|SYNTHESIS_VOICE) .*", s.speech_log()))
         # After Enter: the verdict and the next problem, in one sentence.
         right = tr("speech", "Right. %1").replace("%1", "")
         heard = s.heard("Return", typed=answer(m), until=re.escape(right))

@@ -207,6 +207,94 @@
         <translation>חֶלְקִי</translation>
     </message>
     <message>
+        <source>digits</source>
+        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them, or the name of one of ICU&apos;s spell-out rule sets for the language (&quot;%spellout-cardinal-feminine&quot;); see docs/voices.md.</extracomment>
+        <translation>%spellout:
+0: אֶפֶס;
+1: אַחַת;
+2: שְׁתַּיִם;
+3: שָׁלוֹשׁ;
+4: אַרְבַּע;
+5: חָמֵשׁ;
+6: שֵׁשׁ;
+7: שֶׁבַע;
+8: שְׁמוֹנֶה;
+9: תֵּשַׁע;
+10: עֶשֶׂר;
+11: אַחַת עֶשְׂרֵה;
+12: שְׁתֵּים עֶשְׂרֵה;
+13: שְׁלוֹשׁ עֶשְׂרֵה;
+14: אַרְבַּע עֶשְׂרֵה;
+15: חֲמֵשׁ עֶשְׂרֵה;
+16: שֵׁשׁ עֶשְׂרֵה;
+17: שְׁבַע עֶשְׂרֵה;
+18: שְׁמוֹנֶה עֶשְׂרֵה;
+19: תְּשַׁע עֶשְׂרֵה;
+20: עֶשְׂרִים[ &gt;%%and&gt;];
+30: שְׁלוֹשִׁים[ &gt;%%and&gt;];
+40: אַרְבָּעִים[ &gt;%%and&gt;];
+50: חֲמִשִׁים[ &gt;%%and&gt;];
+60: שִׁשִׁים[ &gt;%%and&gt;];
+70: שִׁבְעִים[ &gt;%%and&gt;];
+80: שְׁמוֹנִים[ &gt;%%and&gt;];
+90: תִּשְׁעִים[ &gt;%%and&gt;];
+100: מֵאָה[ &gt;%%rest&gt;];
+200: מָאתַיִם[ &gt;%%rest&gt;];
+300: שְׁלוֹשׁ מֵאוֹת[ &gt;%%rest&gt;];
+400: אַרְבַּע מֵאוֹת[ &gt;%%rest&gt;];
+500: חֲמֵשׁ מֵאוֹת[ &gt;%%rest&gt;];
+600: שֵׁשׁ מֵאוֹת[ &gt;%%rest&gt;];
+700: שְׁבַע מֵאוֹת[ &gt;%%rest&gt;];
+800: שְׁמוֹנֶה מֵאוֹת[ &gt;%%rest&gt;];
+900: תְּשַׁע מֵאוֹת[ &gt;%%rest&gt;];
+%%and:
+1: וְאַחַת;
+2: וּשְׁתַּיִם;
+3: וְשָׁלוֹשׁ;
+4: וְאַרְבַּע;
+5: וְחָמֵשׁ;
+6: וְשֵׁשׁ;
+7: וְשֶׁבַע;
+8: וּשְׁמוֹנֶה;
+9: וְתֵשַׁע;
+%%rest:
+1: וְאַחַת;
+2: וּשְׁתַּיִם;
+3: וְשָׁלוֹשׁ;
+4: וְאַרְבַּע;
+5: וְחָמֵשׁ;
+6: וְשֵׁשׁ;
+7: וְשֶׁבַע;
+8: וּשְׁמוֹנֶה;
+9: וְתֵשַׁע;
+10: וְעֶשֶׂר;
+11: וְאַחַת עֶשְׂרֵה;
+12: וּשְׁתֵּים עֶשְׂרֵה;
+13: וּשְׁלוֹשׁ עֶשְׂרֵה;
+14: וְאַרְבַּע עֶשְׂרֵה;
+15: וַחֲמֵשׁ עֶשְׂרֵה;
+16: וְשֵׁשׁ עֶשְׂרֵה;
+17: וּשְׁבַע עֶשְׂרֵה;
+18: וּשְׁמוֹנֶה עֶשְׂרֵה;
+19: וּתְשַׁע עֶשְׂרֵה;
+20: וְעֶשְׂרִים;
+21: עֶשְׂרִים &gt;%%and&gt;;
+30: וּשְׁלוֹשִׁים;
+31: שְׁלוֹשִׁים &gt;%%and&gt;;
+40: וְאַרְבָּעִים;
+41: אַרְבָּעִים &gt;%%and&gt;;
+50: וַחֲמִשִׁים;
+51: חֲמִשִׁים &gt;%%and&gt;;
+60: וְשִׁשִׁים;
+61: שִׁשִׁים &gt;%%and&gt;;
+70: וְשִׁבְעִים;
+71: שִׁבְעִים &gt;%%and&gt;;
+80: וּשְׁמוֹנִים;
+81: שְׁמוֹנִים &gt;%%and&gt;;
+90: וְתִשְׁעִים;
+91: תִּשְׁעִים &gt;%%and&gt;;</translation>
+    </message>
+    <message>
         <source>%1 %2 %3</source>
         <extracomment>A problem read aloud: %1 and %3 are the numbers, %2 the operation (&quot;plus&quot;).</extracomment>
         <translation>%1 %2 %3</translation>

@@ -45,12 +45,17 @@ QLocale WindowLanguage()
     return QLocale(QLocale::English);
 }
 
-QLocale NumberLocale()
+QLocale UserLocale()
 {
     const QLocale window = WindowLanguage();
     // By the desktop locale's name: its own numeric settings are often C's.
     const QLocale desktop(QLocale::system().name());
-    QLocale numbers = desktop.language() == window.language() ? desktop : window;
+    return desktop.language() == window.language() ? desktop : window;
+}
+
+QLocale NumberLocale()
+{
+    QLocale numbers = UserLocale();
     numbers.setNumberOptions(QLocale::OmitGroupSeparator);
     return numbers;
 }

@@ -18,6 +18,10 @@ void UseLanguage(const QLocale &locale = QLocale::system());
 // when none was installed.
 QLocale WindowLanguage();
 
+// The desktop's locale where its language is the window's (Mexican
+// Spanish, Maghreb Arabic), else the window language's usual one.
+QLocale UserLocale();
+
 // The locale the window writes numbers in, its digits, minus sign and
 // percent sign: the desktop's own where its language is the window's
 // (Maghreb Arabic writes 0-9), else the window language's usual one

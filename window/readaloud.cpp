@@ -52,7 +52,7 @@ void ReadAloud::SetOn(bool on)
     for (const QString &place : ModulePlaces()) {
         QLibrary module(place);
         if (auto make = reinterpret_cast<SumbrixMakeVoice>(module.resolve(SUMBRIX_MAKE_VOICE))) {
-            voice_.reset(make(WindowLanguage(), messages));
+            voice_.reset(make(UserLocale(), messages));
             return;
         }
     }

@@ -17,6 +17,7 @@
 #include <QTextToSpeech>
 #include <QThread>
 #include <QTimer>
+#include <QVoice>
 #include <atomic>
 #include <cstdio>
 #include <memory>
@@ -136,25 +137,19 @@ private:
             return;
         }
         engine_ = new QTextToSpeech(QStringLiteral("speechd"), this);
-        if (engine_->state() == QTextToSpeech::Error) {
+        // Judged by the voices on offer, not by the state: the engine starts
+        // in the desktop's language, and where no voice is listed under its
+        // code (Chinese: "cmn") that leaves an Error a voice chosen mends.
+        if (engine_->availableLocales().isEmpty()) {
             told_->Once(messages.noService);
             Drop();
             return;
         }
-        // Judged by the voices on offer, not by the state a failed
-        // setLocale leaves behind.
-        const QList<QLocale> offered = engine_->availableLocales();
-        QLocale chosen = QLocale::c();
-        for (const QLocale &l : offered)
-            if (l.language() == locale_.language() &&
-                (chosen == QLocale::c() || l.territory() == locale_.territory()))
-                chosen = l;
-        if (chosen == QLocale::c()) {
-            told_->Once(offered.isEmpty() ? messages.noService : messages.noVoice);
+        if (!ChooseVoice()) {
+            told_->Once(messages.noVoice);
             Drop();
             return;
         }
-        engine_->setLocale(chosen);
         connect(engine_, &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State state) {
             // By the state now: the change reported may be an older one.
             if (engine_->state() == QTextToSpeech::Ready && !following_.isEmpty())
@@ -164,6 +159,47 @@ private:
             else if (state == QTextToSpeech::Error && spoke_)
                 Failed();
         });
+    }
+
+    // The voice for the child's own country; else one for a wider region
+    // (Latin America's Spanish, es-419); else the language's main country's.
+    bool ChooseVoice()
+    {
+        const auto score = [this](const QLocale &l) {
+            if (l.territory() == locale_.territory())
+                return 4;
+            if (l.territory() == QLocale::LatinAmerica || l.territory() == QLocale::World)
+                return 3;
+            return l.territory() == QLocale(locale_.language()).territory() ? 2 : 1;
+        };
+        // speech-dispatcher lists Chinese voices by the language spoken:
+        // Cantonese (yue) in Hong Kong and Macao, Mandarin (cmn) elsewhere.
+        const bool cantonese = locale_.language() == QLocale::Chinese &&
+                               (locale_.territory() == QLocale::HongKong || locale_.territory() == QLocale::Macao);
+        const QLocale::Language language = cantonese ? QLocale::Cantonese : locale_.language();
+        QLocale chosen = QLocale::c();
+        int best = 0;
+        for (const QLocale &l : engine_->availableLocales())
+            if (l.language() == language && score(l) > best) {
+                chosen = l;
+                best = score(l);
+            }
+        if (best > 0) {
+            engine_->setLocale(chosen);
+            return true;
+        }
+        if (language != QLocale::Chinese)
+            return false;
+        // Qt has no locale for "cmn": its voices come under C's, known by
+        // espeak-ng's name. The one that reads Han characters, not the one
+        // that spells them as English.
+        engine_->setLocale(QLocale::c());
+        for (const QVoice &voice : engine_->availableVoices())
+            if (voice.name() == QLatin1String("Chinese (Mandarin, latin as Pinyin)")) {
+                engine_->setVoice(voice);
+                return true;
+            }
+        return false;
     }
 
     void Failed()

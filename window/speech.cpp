@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "speech.h"
 
+#include "language.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QLineEdit>
@@ -14,6 +16,8 @@
 #include <QStackedWidget>
 #include <QStringList>
 #include <QWidget>
+#include <memory>
+#include <unicode/rbnf.h>
 
 namespace sumbrix {
 
@@ -49,13 +53,40 @@ QString OperationWord(const QString &symbol)
 
 }  // namespace
 
+QString SpokenNumber(const QString &shown)
+{
+    //: Leave as "digits" where the language's voice reads numbers written in digits. Otherwise rules of ICU's rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them, or the name of one of ICU's spell-out rule sets for the language ("%spellout-cardinal-feminine"); see docs/voices.md.
+    const QString rules = QCoreApplication::translate("speech", "digits");
+    bool whole = false;
+    const int n = AsciiDigits(shown).trimmed().toInt(&whole);
+    if (!whole || rules == QLatin1String("digits"))
+        return shown.trimmed();
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Locale language(WindowLanguage().name().toUtf8().constData());
+    const icu::UnicodeString text(reinterpret_cast<const char16_t *>(rules.utf16()), int32_t(rules.size()));
+    std::unique_ptr<icu::RuleBasedNumberFormat> format;
+    if (rules.startsWith(QLatin1Char('%')) && !rules.contains(QLatin1Char(':'))) {
+        format = std::make_unique<icu::RuleBasedNumberFormat>(icu::URBNF_SPELLOUT, language, status);
+        if (U_SUCCESS(status))
+            format->setDefaultRuleSet(text, status);
+    } else {
+        UParseError where;
+        format = std::make_unique<icu::RuleBasedNumberFormat>(text, language, where, status);
+    }
+    if (U_FAILURE(status))
+        return shown.trimmed();
+    icu::UnicodeString words;
+    format->format(int32_t(n), words);
+    return QString(reinterpret_cast<const QChar *>(words.getBuffer()), words.length());
+}
+
 QString SpokenProblem(const QString &arg1, const QString &symbol, const QString &arg2)
 {
     const QString word = OperationWord(symbol);
     if (word.isEmpty())
-        return QStringList{arg1.trimmed(), arg2.trimmed()}.join(QLatin1Char(' ')).trimmed();
+        return QStringList{SpokenNumber(arg1), SpokenNumber(arg2)}.join(QLatin1Char(' ')).trimmed();
     //: A problem read aloud: %1 and %3 are the numbers, %2 the operation ("plus").
-    return QCoreApplication::translate("speech", "%1 %2 %3").arg(arg1.trimmed(), word, arg2.trimmed());
+    return QCoreApplication::translate("speech", "%1 %2 %3").arg(SpokenNumber(arg1), word, SpokenNumber(arg2));
 }
 
 QString SpokenAfterEnter(Verdict verdict, const QString &problem)
@@ -77,7 +108,8 @@ QString SpokenRange(int smallest, int largest, const QString &problem)
 {
     //: Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.
     return QCoreApplication::translate("speech", "Numbers from %1 to %2. %3")
-        .arg(QString::number(smallest), QString::number(largest), problem);
+        .arg(SpokenNumber(LocalNumber(QString::number(smallest), NumberLocale())),
+             SpokenNumber(LocalNumber(QString::number(largest), NumberLocale())), problem);
 }
 
 QString SpokenReadingAloud(bool on)
