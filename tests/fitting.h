@@ -104,6 +104,17 @@ inline bool DrawnWhole(QWidget *c)
     return !inkIn(0) && !inkIn(shot.width() - 1) && middle;
 }
 
+// Ink in the first or last row a caption paints: a mark or a tail cut off.
+inline bool InkAtTopOrBottom(QWidget *c)
+{
+    const QImage shot = c->grab().toImage();
+    for (const int y : {0, shot.height() - 1})
+        for (int x = 0; x < shot.width(); ++x)
+            if (qGray(shot.pixel(x, y)) < 128)
+                return true;
+    return false;
+}
+
 // The fixed captions of a shown window that do not show whole: labels,
 // the wrapped notice, the button, the tabs, the frame titles and the
 // operation list's items.
@@ -124,7 +135,7 @@ inline QStringList ClippedCaptions(QWidget &window)
                      label->fontMetrics().horizontalAdvance(label->text()) * 3 <= label->contentsRect().width() * 4);
         else
             whole = Fits(label, label->text());
-        if (!whole)
+        if (!whole || InkAtTopOrBottom(label))
             clipped << label->objectName() + QLatin1String(": ") + label->text();
     }
     for (QPushButton *button : window.findChildren<QPushButton *>())

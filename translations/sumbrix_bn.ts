@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>বিনামূল্যে শেখার খেলা: %1</translation>
+        <translation>শেখার খেলা: %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>Sumbrix বিনামূল্যে পাওয়া যায়। যারা সংখ্যা ভালোবাসে, তাদের সবার সঙ্গে শেয়ার করো।</translation>
+        <translation>Sumbrix বিনামূল্যে। বন্ধুদের সঙ্গে শেয়ার করো।</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Your score</source>
-        <translation>तुम्हारे अंक</translation>
+        <translation>अंक</translation>
     </message>
     <message>
         <source>Right</source>

@@ -41,7 +41,7 @@ Script ScriptOf(const QLocale &language)
     case QLocale::Hindi:
         return {Installed({"Noto Sans Devanagari", "Noto Sans Devanagari UI"}), 12};
     case QLocale::Bengali:
-        return {Installed({"Noto Sans Bengali", "Noto Sans Bengali UI"}), 12};
+        return {Installed({"Noto Sans Bengali", "Noto Sans Bengali UI"}), 13};
     case QLocale::Japanese:
         return {Installed({"Noto Sans CJK JP", "WenQuanYi Micro Hei"}), 12};
     case QLocale::Korean:

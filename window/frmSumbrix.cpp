@@ -123,6 +123,7 @@ void frmSumbrix::CreateControls()
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setSortingEnabled(false);
     List1->setItemDelegate(new sumbrix::HistoryDelegate(List1));
+    List1->setUniformItemSizes(true);  // every row as tall as the first, "Begin"
 
     // Score sheet
     Frame1 = Place(new QGroupBox(tr("Score Sheet"), problem), "Frame1", TwipsRect(3120, 840, 2415, 2775));
@@ -181,6 +182,13 @@ void frmSumbrix::CreateControls()
     Frame3 = Place(new QGroupBox(tr("Setup "), problem), "Frame3", TwipsRect(240, 840, 2775, 1455));
     boxOp = Place(new QComboBox(Frame3), "boxOp", TwipsRect(360, 360, 1935, 315));
     boxOp->setEditable(false);
+    // Unhinted, a small capital keeps its marks (Hungarian "Ö", Romanian
+    // "Î"): hinting merges them into the letter's top.
+    for (QWidget *w : std::initializer_list<QWidget *>{boxOp, List1}) {
+        QFont unhinted = w->font();
+        unhinted.setHintingPreference(QFont::PreferNoHinting);
+        w->setFont(unhinted);
+    }
     txtMin = Place(new QLineEdit(Frame3), "txtMin", TwipsRect(360, 1000, 255, 225));
     txtMin->setReadOnly(true);  // shown for reference; the operation sets it
     // Out of the Tab order: a read-only box would only have its text
@@ -208,11 +216,11 @@ void frmSumbrix::CreateControls()
     Label2 = MakeLabel<sumbrix::FittedLabel>(Frame3, "Label2", tr("to"), TwipsRect(900, 720, 255, 255));
 
     // Diagnostics page, below the history
-    Label4 = MakeLabel(diagnostics, "Label4",
+    Label4 = MakeLabel<sumbrix::FittedLabel>(diagnostics, "Label4",
                        tr("Sumbrix is a free product.  Share it with anyone who likes numbers."),
                        TwipsRect(720, 3240, 4335, 495), Qt::AlignHCenter);
     Label4->setWordWrap(true);
-    Label16 = MakeLabel(diagnostics, "Label16",
+    Label16 = MakeLabel<sumbrix::FittedLabel>(diagnostics, "Label16",
                         tr("Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.")
                             .arg(QStringLiteral(SUMBRIX_VERSION)),
                         TwipsRect(360, 3000, 5055, 255), Qt::AlignHCenter);

@@ -13,6 +13,7 @@
 #include <QStyleOptionTabWidgetFrame>
 #include <algorithm>
 #include <array>
+#include <utility>
 #include <cmath>
 
 namespace sumbrix {
@@ -59,23 +60,85 @@ void AnswerBox::Handle(QKeyEvent *event)
     QLineEdit::keyPressEvent(event);
 }
 
+namespace {
+
+// The first and last rows `text` inks when drawn into `box` (which only
+// places it: nothing is clipped), in the box's pixels; measured by drawing,
+// since the marks and tails of a script a font falls back to lie beyond
+// what its metrics say. {0, -1} for no ink.
+std::pair<int, int> InkRows(const QString &text, const QFont &font, int flags, const QSize &box, qreal ratio)
+{
+    const int pad = box.height();
+    QImage canvas(QSize(box.width(), box.height() + 2 * pad) * ratio, QImage::Format_Alpha8);
+    canvas.setDevicePixelRatio(ratio);
+    canvas.fill(0);
+    {
+        QPainter painter(&canvas);
+        painter.setFont(font);
+        painter.drawText(QRect(0, pad, box.width(), box.height()), flags | Qt::TextDontClip, text);
+    }
+    int first = -1, last = -1;
+    for (int y = 0; y < canvas.height(); ++y) {
+        const uchar *row = canvas.constScanLine(y);
+        if (std::any_of(row, row + canvas.width(), [](uchar a) { return a > 0; })) {
+            first = first < 0 ? y : first;
+            last = y;
+        }
+    }
+    if (first < 0)
+        return {0, -1};
+    return {int(std::floor(first / ratio)) - pad, int(std::ceil((last + 1) / ratio)) - 1 - pad};
+}
+
+}  // namespace
+
+int FittedLabel::InkShift(const QRect &box, int flags) const
+{
+    const QString key = text() + QChar(0) + font().key() + QChar(0) + QString::number(box.width()) + QChar(0) +
+                        QString::number(box.height()) + QChar(0) + QString::number(devicePixelRatioF());
+    if (key == shiftKey_)
+        return shift_;
+    shiftKey_ = key;
+    shift_ = 0;
+    const auto [top, bottom] = InkRows(text(), font(), flags, box.size(), devicePixelRatioF());
+    if (bottom < top)
+        return 0;
+    // A row of room is kept at each edge where the box has it.
+    const int lowest = box.height() - 2;
+    if (bottom > lowest && top > 1)
+        shift_ = -std::min(bottom - lowest, top - 1);
+    else if (top < 1 && bottom < lowest)
+        shift_ = std::min(1 - top, lowest - bottom);
+    return shift_;
+}
+
 void FittedLabel::paintEvent(QPaintEvent *event)
 {
     const QRect box = contentsRect();
+    const int flags = int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
     const QFontMetrics metrics = fontMetrics();
     const int advance = metrics.horizontalAdvance(text());
-    const QRect ink = advance > box.width() ? metrics.tightBoundingRect(text()) : QRect();
-    if (ink.isEmpty()) {
+    const bool narrowed = !wordWrap() && advance > box.width();
+    // Ink that would reach past the top or bottom (Arabic إلى's tail,
+    // Vietnamese stacked marks) moves the text, as far as there is room.
+    const int shift = text().isEmpty() ? 0 : InkShift(box, flags);
+    if (!narrowed && shift == 0) {
         QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    if (!narrowed) {
+        style()->drawItemText(&painter, box.translated(0, shift), flags, palette(), isEnabled(), text(),
+                              foregroundRole());
         return;
     }
     // Narrow the glyphs, keeping their height and the same font: a smaller
     // size would load a further font just for this. A pixel of room is left
     // on each side for the antialiased edges.
+    const QRect ink = metrics.tightBoundingRect(text());
     const qreal room = std::max(1, box.width() - 2);
     const qreal scale = std::min<qreal>(1.0, room / ink.width());
-    QPainter painter(this);
-    painter.translate(box.left() + (box.width() - ink.width() * scale) / 2 - ink.left() * scale, 0);
+    painter.translate(box.left() + (box.width() - ink.width() * scale) / 2 - ink.left() * scale, shift);
     painter.scale(scale, 1.0);
     const QRect line(0, box.top(), advance + 1, box.height());
     const Qt::Alignment vertical = alignment() & Qt::AlignVertical_Mask;
@@ -88,6 +151,20 @@ void ClickableImage::mouseReleaseEvent(QMouseEvent *event)
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
+}
+
+QSize HistoryDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    // Stacked marks (Vietnamese "Bắt đầu") rise above the line; the row,
+    // its text centred, grows by as much at each side.
+    QStyleOptionViewItem item = option;
+    initStyleOption(&item, index);
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    const QFontMetrics metrics(item.font);
+    const QRect ink = item.text.isEmpty() ? QRect() : metrics.tightBoundingRect(item.text);
+    const int over = std::max({0, -ink.top() - metrics.ascent(), ink.bottom() - metrics.descent()});
+    size.setHeight(size.height() + 2 * over);
+    return size;
 }
 
 void HistoryDelegate::initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const
@@ -255,8 +332,12 @@ QSize SharedWidthTabBar::tabSizeHint(int index) const
 {
     const QSize natural = QTabBar::tabSizeHint(index);
     const int share = width_ / std::max(1, count());
-    // Never narrower or lower than the caption needs.
-    return QSize(std::max(share, natural.width()), std::max(height_, fontMetrics().height() + 6));
+    // Never narrower or lower than the caption needs: its line, and its ink
+    // with every font it falls back to (Devanagari's marks clear of an
+    // unselected tab's frame, which sits lower).
+    const int base = std::max(height_, fontMetrics().height() + 6);
+    const auto [top, bottom] = InkRows(tabText(index), font(), Qt::AlignCenter, QSize(share, base), 1.0);
+    return QSize(std::max(share, natural.width()), std::max(base, bottom - top + 1 + 8));
 }
 
 TabbedDialog::TabbedDialog(const QRect &geometry, int tabHeight, QWidget *parent) : QTabWidget(parent)

@@ -48,6 +48,11 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    int InkShift(const QRect &box, int flags) const;  // pixels down (up if negative)
+    mutable QString shiftKey_;  // what the shift was measured for
+    mutable int shift_ = 0;
 };
 
 // A picture that can be clicked.
@@ -70,6 +75,8 @@ class HistoryDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
     static constexpr int kShown = 512;  // characters, far wider than the list
+
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
 protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
