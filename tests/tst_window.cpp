@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Sumbrix authors
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real window on the offscreen platform, driven by key presses.
+#include "colours.h"
 #include "frmSumbrix.h"
 #include "conversions.h"
 #include "fitting.h"
@@ -439,28 +440,75 @@ private slots:
                                              Find(w, "cmdGotoQuor"), strip, Find(w, "List1"), Find(w, "cmdGotoQuor")}));
     }
 
+    // The right count blue, the wrong count red; on a dark or high-contrast
+    // palette every value a child reads stands out from its ground (4.5:1,
+    // 3:1 for the large score), judged by the painted pixels.
+    void countColours_data()
+    {
+        QTest::addColumn<QColor>("window");
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<QColor>("lockedText");
+        QTest::newRow("light") << QColor() << QColor() << QColor();
+        QTest::newRow("dark") << QColor(0x31, 0x36, 0x3b) << QColor(0xef, 0xf0, 0xf1) << QColor(0x6e, 0x71, 0x75);
+        QTest::newRow("high contrast") << QColor(Qt::black) << QColor(Qt::white) << QColor(Qt::black);
+    }
     void countColours()
     {
+        QFETCH(QColor, window);
+        QFETCH(QColor, text);
+        QFETCH(QColor, lockedText);
+        const QPalette before = QApplication::palette();
+        if (window.isValid()) {
+            QPalette p(text, window);  // as a desktop's scheme gives it: every role from these two
+            for (auto role : {QPalette::Base, QPalette::Button, QPalette::AlternateBase})
+                p.setColor(role, window.darker(110));
+            for (auto role : {QPalette::Text, QPalette::ButtonText})
+                p.setColor(role, text);
+            p.setColor(QPalette::Disabled, QPalette::Text, lockedText);
+            p.setColor(QPalette::Disabled, QPalette::Base, window);
+            QApplication::setPalette(p);
+        }
+        const auto restore = qScopeGuard([&] { QApplication::setPalette(before); });
         frmSumbrix w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         Answer(w, QString::number(Expected(w)));
         Answer(w, QStringLiteral("999"));
-        // Look at the painted pixels, not just the palette.
-        const auto inked = [](QWidget *label, int r, int g, int b) {
-            const QImage image = label->grab().toImage();
+        // The ground is the commonest pixel; the ink, the one most unlike it.
+        struct Drawn { QColor ground, ink; };
+        const auto drawn = [&](const char *name) {
+            const QImage image = Find(w, name)->grab().toImage();
+            QHash<QRgb, int> count;
             for (int y = 0; y < image.height(); ++y)
-                for (int x = 0; x < image.width(); ++x) {
-                    const QColor c = image.pixelColor(x, y);
-                    if (qAbs(c.red() - r) < 60 && qAbs(c.green() - g) < 60 && qAbs(c.blue() - b) < 60)
-                        return true;
-                }
-            return false;
+                for (int x = 0; x < image.width(); ++x)
+                    ++count[image.pixel(x, y)];
+            const QColor ground = QColor(std::max_element(count.keyValueBegin(), count.keyValueEnd(),
+                                                          [](auto a, auto b) { return a.second < b.second; })->first);
+            QColor ink = ground;
+            for (auto it = count.keyBegin(); it != count.keyEnd(); ++it)
+                if (sumbrix::Contrast(QColor(*it), ground) > sumbrix::Contrast(ink, ground))
+                    ink = QColor(*it);
+            return Drawn{ground, ink};
         };
-        QVERIFY(inked(Find(w, "lblNRight"), 0, 0, 255));
-        QVERIFY(!inked(Find(w, "lblNRight"), 255, 0, 0));
-        QVERIFY(inked(Find(w, "lblNWrong"), 255, 0, 0));
-        QVERIFY(!inked(Find(w, "lblNWrong"), 0, 0, 255));
+        const QColor right = drawn("lblNRight").ink, wrong = drawn("lblNWrong").ink;
+        QVERIFY2(right.blue() > right.red() + 60 && right.blue() > right.green() + 60, qPrintable(right.name()));
+        QVERIFY2(wrong.red() > wrong.green() + 60 && wrong.red() > wrong.blue() + 60, qPrintable(wrong.name()));
+        if (!window.isValid()) {  // as designed, to the byte
+            QCOMPARE(Find(w, "lblNRight")->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+            QCOMPARE(Find(w, "lblNWrong")->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+            return;
+        }
+        QTRY_VERIFY(!Find<QLabel>(w, "lblTimer")->text().isEmpty());  // the clock's first second
+        for (const char *name : {"lblNRight", "lblNWrong", "lblPctRight", "lblScore", "lblTimer", "lblArg1", "lblOps",
+                                 "lblArg2", "txtMin", "txtMax"}) {
+            const Drawn d = drawn(name);
+            const double least = QLatin1String(name) == QLatin1String("lblScore") ? 3.0 : 4.5;
+            QVERIFY2(sumbrix::Contrast(d.ink, d.ground) >= least,
+                     qPrintable(QStringLiteral("%1: %2 on %3").arg(QLatin1String(name), d.ink.name(), d.ground.name())));
+        }
+        // The locked box still looks locked: its text dimmer than a live box's.
+        QVERIFY(sumbrix::Contrast(drawn("txtMax").ink, drawn("txtMax").ground) <
+                sumbrix::Contrast(drawn("txtMin").ink, drawn("txtMin").ground));
     }
 
     // The frames are drawn without Fusion's picture, yet look as Fusion's do.

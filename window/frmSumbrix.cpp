@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "frmSumbrix.h"
 
+#include "colours.h"
 #include "fonts.h"
 #include "language.h"
 
@@ -59,12 +60,12 @@ void Describe(QWidget *w, const QString &name, const QString &description)
     w->setAccessibleDescription(description);
 }
 
-void Colour(QLabel *label, const QColor &text)
+void Colour(QWidget *w, QPalette::ColorRole role, const QColor &text, std::initializer_list<QPalette::ColorGroup> groups)
 {
-    QPalette p = label->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        p.setColor(group, QPalette::WindowText, text);
-    label->setPalette(p);
+    QPalette p = w->palette();
+    for (auto group : groups)
+        p.setColor(group, role, text);
+    w->setPalette(p);
 }
 
 // Window background behind window text, whatever the page colour.
@@ -80,6 +81,7 @@ void OnWindowColour(QLabel *label)
 frmSumbrix::frmSumbrix(QWidget *parent) : QWidget(parent)
 {
     CreateControls();
+    ColourTexts();
     WireEvents();
     Form_Load();
 }
@@ -136,9 +138,7 @@ void frmSumbrix::CreateControls()
     Line1->setFrameShadow(QFrame::Plain);
     Line1->setLineWidth(1);
     lblNRight = MakeLabel(Frame1, "lblNRight", QStringLiteral("#right"), TwipsRect(240, 720, 495, 255), Qt::AlignHCenter);
-    Colour(lblNRight, QColor(0, 0, 255));
     lblNWrong = MakeLabel(Frame1, "lblNWrong", QStringLiteral("#wrong"), TwipsRect(960, 720, 495, 255), Qt::AlignHCenter);
-    Colour(lblNWrong, QColor(255, 0, 0));
     lblPctRight = MakeLabel(Frame1, "lblPctRight", QStringLiteral("%right"), TwipsRect(1560, 720, 615, 255), Qt::AlignHCenter);
     //: Heading of the count of right answers; the box is 33 pixels wide.
     Label6 = MakeLabel<sumbrix::FittedLabel>(Frame1, "Label6", tr("Right"), TwipsRect(240, 360, 495, 255));
@@ -389,6 +389,26 @@ QString frmSumbrix::AnswerName(const QString &problem) const { return tr("Answer
 // The answer box carries the problem in its name, so a screen reader reads
 // the problem whenever the box takes the focus.
 void frmSumbrix::ProblemShown() { txtAnswer->setAccessibleName(AnswerName(SpokenProblem())); }
+
+void frmSumbrix::ColourTexts()
+{
+    // Blue and red as designed on a light palette; on a dark or
+    // high-contrast one, as light as they must be to be read.
+    const sumbrix::TextColours colours = sumbrix::ReadableColours(palette());
+    const auto all = {QPalette::Active, QPalette::Inactive, QPalette::Disabled};
+    Colour(lblNRight, QPalette::WindowText, colours.right, all);
+    Colour(lblNWrong, QPalette::WindowText, colours.wrong, all);
+    txtMax->setPalette(QPalette());  // the window's own, then the locked text on it
+    if (colours.locked.isValid())
+        Colour(txtMax, QPalette::Text, colours.locked, {QPalette::Disabled});
+}
+
+void frmSumbrix::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        ColourTexts();
+}
 
 void frmSumbrix::paintEvent(QPaintEvent *event)
 {

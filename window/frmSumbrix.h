@@ -39,6 +39,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private slots:
     void boxOp_Click();
@@ -56,6 +57,7 @@ private:
     void WireEvents();
     void Refused();
     void ProblemShown();
+    void ColourTexts();
     QString SpokenProblem() const;
     QString AnswerName(const QString &problem) const;
     void StartReadingAloud();
