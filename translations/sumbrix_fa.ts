@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>Sumbrix رایگان است. آن را با دوستانت به اشتراک بگذار.</translation>
+        <translation>این برنامه رایگان است. آن را با دوستانت به اشتراک بگذار.</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>

@@ -124,8 +124,10 @@ void frmSumbrix::CreateControls()
     List1 = Place(new QListWidget(diagnostics), "List1", TwipsRect(240, 480, 5295, 1620));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setSortingEnabled(false);
-    List1->setItemDelegate(new sumbrix::HistoryDelegate(List1));
-    List1->setUniformItemSizes(true);  // every row as tall as the first, "Begin"
+    auto *rows = new sumbrix::HistoryDelegate(List1);
+    rows->Sample(QCoreApplication::translate("sumbrix::Quiz", "Begin"));
+    List1->setItemDelegate(rows);
+    List1->setUniformItemSizes(true);
 
     // Score sheet
     Frame1 = Place(new QGroupBox(tr("Score Sheet"), problem), "Frame1", TwipsRect(3120, 840, 2415, 2775));

@@ -92,24 +92,30 @@ std::pair<int, int> InkRows(const QString &text, const QFont &font, int flags, c
 
 }  // namespace
 
-int FittedLabel::InkShift(const QRect &box, int flags) const
+QTransform FittedLabel::VerticalFit(const QRect &box, int flags) const
 {
     const QString key = text() + QChar(0) + font().key() + QChar(0) + QString::number(box.width()) + QChar(0) +
                         QString::number(box.height()) + QChar(0) + QString::number(devicePixelRatioF());
-    if (key == shiftKey_)
-        return shift_;
-    shiftKey_ = key;
-    shift_ = 0;
+    if (key == fitKey_)
+        return fit_;
+    fitKey_ = key;
+    fit_.reset();
     const auto [top, bottom] = InkRows(text(), font(), flags, box.size(), devicePixelRatioF());
     if (bottom < top)
-        return 0;
-    // A row of room is kept at each edge where the box has it.
+        return fit_;
+    // A row of room is kept at each edge where the box has it; ink taller
+    // than the box is made a little lower, as a long word is made narrower.
     const int lowest = box.height() - 2;
-    if (bottom > lowest && top > 1)
-        shift_ = -std::min(bottom - lowest, top - 1);
-    else if (top < 1 && bottom < lowest)
-        shift_ = std::min(1 - top, lowest - bottom);
-    return shift_;
+    if (bottom - top > lowest - 1) {
+        const qreal scale = std::max(0.8, qreal(lowest) / (bottom - top + 1));
+        const qreal middle = box.top() + (top + bottom + 1) / 2.0;
+        fit_.translate(0, box.top() + box.height() / 2.0).scale(1.0, scale).translate(0, -middle);
+    } else if (bottom > lowest) {
+        fit_.translate(0, -(bottom - lowest));
+    } else if (top < 1) {
+        fit_.translate(0, 1 - top);
+    }
+    return fit_;
 }
 
 void FittedLabel::paintEvent(QPaintEvent *event)
@@ -119,17 +125,17 @@ void FittedLabel::paintEvent(QPaintEvent *event)
     const QFontMetrics metrics = fontMetrics();
     const int advance = metrics.horizontalAdvance(text());
     const bool narrowed = !wordWrap() && advance > box.width();
-    // Ink that would reach past the top or bottom (Arabic إلى's tail,
-    // Vietnamese stacked marks) moves the text, as far as there is room.
-    const int shift = text().isEmpty() ? 0 : InkShift(box, flags);
-    if (!narrowed && shift == 0) {
+    // Ink that would reach past the top or bottom (Arabic إلى's hamza and
+    // tail, Vietnamese stacked marks) moves the text into the box.
+    const QTransform fit = text().isEmpty() ? QTransform() : VerticalFit(box, flags);
+    if (!narrowed && fit.isIdentity()) {
         QLabel::paintEvent(event);
         return;
     }
     QPainter painter(this);
+    painter.setTransform(fit);
     if (!narrowed) {
-        style()->drawItemText(&painter, box.translated(0, shift), flags, palette(), isEnabled(), text(),
-                              foregroundRole());
+        style()->drawItemText(&painter, box, flags, palette(), isEnabled(), text(), foregroundRole());
         return;
     }
     // Narrow the glyphs, keeping their height and the same font: a smaller
@@ -138,7 +144,7 @@ void FittedLabel::paintEvent(QPaintEvent *event)
     const QRect ink = metrics.tightBoundingRect(text());
     const qreal room = std::max(1, box.width() - 2);
     const qreal scale = std::min<qreal>(1.0, room / ink.width());
-    painter.translate(box.left() + (box.width() - ink.width() * scale) / 2 - ink.left() * scale, shift);
+    painter.translate(box.left() + (box.width() - ink.width() * scale) / 2 - ink.left() * scale, 0);
     painter.scale(scale, 1.0);
     const QRect line(0, box.top(), advance + 1, box.height());
     const Qt::Alignment vertical = alignment() & Qt::AlignVertical_Mask;
@@ -155,15 +161,22 @@ void ClickableImage::mouseReleaseEvent(QMouseEvent *event)
 
 QSize HistoryDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
-    // Stacked marks (Vietnamese "Bắt đầu") rise above the line; the row,
-    // its text centred, grows by as much at each side.
+    // Stacked marks (Vietnamese "Bắt đầu") rise above the line, vowel
+    // signs (Devanagari) reach below it; the row, its text centred, grows
+    // by as much at each side.
     QStyleOptionViewItem item = option;
     initStyleOption(&item, index);
     QSize size = QStyledItemDelegate::sizeHint(option, index);
-    const QFontMetrics metrics(item.font);
-    const QRect ink = item.text.isEmpty() ? QRect() : metrics.tightBoundingRect(item.text);
-    const int over = std::max({0, -ink.top() - metrics.ascent(), ink.bottom() - metrics.descent()});
-    size.setHeight(size.height() + 2 * over);
+    // Every row as tall as the tallest text it may hold: rows are of one
+    // size, measured on whichever row comes.
+    const QString text = item.text + QLatin1Char(' ') + sample_;
+    const auto [top, bottom] = InkRows(text, item.font, Qt::AlignLeft | Qt::AlignVCenter, size, 1.0);
+    if (bottom >= top) {
+        // A row of room between the ink and the selection's frame, above
+        // and below (Devanagari's vowel signs reach below the line).
+        const int over = std::max({0, 2 - top, bottom - (size.height() - 3)});
+        size.setHeight(size.height() + 2 * over);
+    }
     return size;
 }
 
@@ -335,9 +348,19 @@ QSize SharedWidthTabBar::tabSizeHint(int index) const
     // Never narrower or lower than the caption needs: its line, and its ink
     // with every font it falls back to (Devanagari's marks clear of an
     // unselected tab's frame, which sits lower).
-    const int base = std::max(height_, fontMetrics().height() + 6);
-    const auto [top, bottom] = InkRows(tabText(index), font(), Qt::AlignCenter, QSize(share, base), 1.0);
-    return QSize(std::max(share, natural.width()), std::max(base, bottom - top + 1 + 8));
+    const QString key = tabText(index) + QChar(0) + font().key() + QChar(0) + QString::number(share);
+    if (!heights_.contains(key)) {
+        // Centred, the ink keeps clear of an unselected tab's frame, which
+        // is drawn lower: four rows above, three below.
+        int height = std::max(height_, fontMetrics().height() + 6);
+        for (int grown = 0; grown < 24; ++grown, ++height) {
+            const auto [top, bottom] = InkRows(tabText(index), font(), Qt::AlignCenter, QSize(share, height), 1.0);
+            if (bottom < top || (top >= 4 && bottom <= height - 4))
+                break;
+        }
+        heights_.insert(key, height);
+    }
+    return QSize(std::max(share, natural.width()), heights_.value(key));
 }
 
 TabbedDialog::TabbedDialog(const QRect &geometry, int tabHeight, QWidget *parent) : QTabWidget(parent)

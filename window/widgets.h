@@ -6,9 +6,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProxyStyle>
+#include <QHash>
 #include <QTabBar>
 #include <QStyledItemDelegate>
 #include <QTabWidget>
+#include <QTransform>
 #include <QKeyEvent>
 #include <deque>
 #include <memory>
@@ -50,9 +52,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    int InkShift(const QRect &box, int flags) const;  // pixels down (up if negative)
-    mutable QString shiftKey_;  // what the shift was measured for
-    mutable int shift_ = 0;
+    QTransform VerticalFit(const QRect &box, int flags) const;  // moves, or lowers, the text into the box
+    mutable QString fitKey_;  // what the fit was measured for
+    mutable QTransform fit_;
 };
 
 // A picture that can be clicked.
@@ -77,9 +79,14 @@ public:
     static constexpr int kShown = 512;  // characters, far wider than the list
 
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    // A text rows may hold, such as the language's "Begin", that they must be tall enough for.
+    void Sample(const QString &text) { sample_ = text; }
 
 protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
+
+private:
+    QString sample_;
 };
 
 // Draws the frames of group boxes and of the tab widget as the Fusion
@@ -116,6 +123,7 @@ protected:
 private:
     int width_;
     int height_;
+    mutable QHash<QString, int> heights_;  // by caption, font and width
 };
 
 // A tab widget whose pages place controls relative to the whole widget,
