@@ -499,8 +499,9 @@ private slots:
             return;
         }
         QTRY_VERIFY(!Find<QLabel>(w, "lblTimer")->text().isEmpty());  // the clock's first second
+        QTest::keyClicks(Find<QLineEdit>(w, "txtAnswer"), QStringLiteral("7"));  // an answer being typed
         for (const char *name : {"lblNRight", "lblNWrong", "lblPctRight", "lblScore", "lblTimer", "lblArg1", "lblOps",
-                                 "lblArg2", "txtMin", "txtMax"}) {
+                                 "lblArg2", "txtAnswer", "txtMin", "txtMax"}) {
             const Drawn d = drawn(name);
             const double least = QLatin1String(name) == QLatin1String("lblScore") ? 3.0 : 4.5;
             QVERIFY2(sumbrix::Contrast(d.ink, d.ground) >= least,

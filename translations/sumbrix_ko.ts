@@ -57,12 +57,12 @@
     <message>
         <source>from</source>
         <extracomment>Above the smallest number drawn; the box is 25 pixels wide.</extracomment>
-        <translation>부터</translation>
+        <translation>처음</translation>
     </message>
     <message>
         <source>to</source>
         <extracomment>Above the largest number drawn; the box is 17 pixels wide.</extracomment>
-        <translation>까지</translation>
+        <translation>끝</translation>
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
