@@ -301,6 +301,18 @@ def answer(m, offset=0):
     return str(WORDS[word](a, b) + offset)
 
 
+def outcome(failures, folders, passed):
+    """The test's exit status: 1, keeping the folders of logs, if a check
+    failed; else 0, with them removed."""
+    if failures:
+        print(f"{len(failures)} of the checks failed; the logs are in {folders}")
+        return 1
+    for folder in folders:
+        shutil.rmtree(folder, ignore_errors=True)
+    print(passed)
+    return 0
+
+
 def reap():
     """Collects every child that has ended; true while any is left."""
     while True:
@@ -484,12 +496,7 @@ def main():
               [h for h in everything if doubled.search(h)])
     finally:
         s.stop()
-    if failures:
-        print(f"{len(failures)} of the checks failed; Orca's log is in {s.work}")
-        return 1
-    shutil.rmtree(s.work, ignore_errors=True)
-    print("Orca said what a blind child needs to hear")
-    return 0
+    return outcome(failures, [s.work], "Orca said what a blind child needs to hear")
 
 
 if __name__ == "__main__":

@@ -320,13 +320,8 @@ def main():
     desktop.become_subreaper()
     sessions = [play(program, folder, language, voice) for language, voice in LANGUAGES]
     without_speech(program)
-    if failures:
-        print(f"{len(failures)} of the checks failed; the logs are in {[s.work for s in sessions]}")
-        return 1
-    for folder in [s.work for s in sessions] + scratch:
-        shutil.rmtree(folder, ignore_errors=True)
-    print("reading aloud said what a child who cannot read needs to hear")
-    return 0
+    return desktop.outcome(failures, [s.work for s in sessions] + scratch,
+                           "reading aloud said what a child who cannot read needs to hear")
 
 
 if __name__ == "__main__":

@@ -159,12 +159,7 @@ def main():
         check(status == 0 and not err.strip(), "Ctrl+Q ends it with status 0", (status, err))
     finally:
         s.stop()
-    if speech.failures:
-        print(f"{len(speech.failures)} of the checks failed; the logs are in {s.work}")
-        return 1
-    shutil.rmtree(s.work, ignore_errors=True)
-    print("the drill plays natively on Wayland")
-    return 0
+    return desktop.outcome(speech.failures, [s.work], "the drill plays natively on Wayland")
 
 
 if __name__ == "__main__":

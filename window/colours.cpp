@@ -33,22 +33,29 @@ double Contrast(const QColor &a, const QColor &b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-bool DarkPalette(const QPalette &palette)
-{
-    // By the palette the window gets, which a desktop's dark or
-    // high-contrast scheme sets whether or not Qt reports the scheme.
-    return Luminance(palette.color(QPalette::Window)) < Luminance(palette.color(QPalette::WindowText));
-}
+namespace {
 
-QColor LightenedFor(const QColor &colour, const QColor &ground, double ratio)
+// `from` moved towards `to` no further than it takes to stand out from
+// `ground` by `ratio`; `to` if it never does.
+QColor Towards(const QColor &from, const QColor &to, const QColor &ground, double ratio)
 {
     for (int step = 0; step <= 32; ++step) {
-        const QColor c = Mix(colour, Qt::white, step / 32.0);
+        const QColor c = Mix(from, to, step / 32.0);
         if (Contrast(c, ground) >= ratio)
             return c;
     }
-    return QColor(Qt::white);
+    return to;
 }
+
+// Whether the palette draws light text on a dark ground: a dark scheme,
+// or a high-contrast one of white on black. By the palette the window
+// gets, which a desktop's scheme sets whether or not Qt reports it.
+bool DarkPalette(const QPalette &palette)
+{
+    return Luminance(palette.color(QPalette::Window)) < Luminance(palette.color(QPalette::WindowText));
+}
+
+}  // namespace
 
 TextColours ReadableColours(const QPalette &palette)
 {
@@ -56,22 +63,14 @@ TextColours ReadableColours(const QPalette &palette)
     if (!DarkPalette(palette))
         return {blue, red, QColor()};
     const QColor ground = palette.color(QPalette::Window);
+    // Lightened towards white, their hue kept.
+    const QColor right = Towards(blue, Qt::white, ground, kAim), wrong = Towards(red, Qt::white, ground, kAim);
     // A locked box keeps its text dimmer than a live one's, as far as
-    // readable: from the ground towards the text, no further than needed.
+    // readable: from its ground towards the text, no further than needed.
     const QColor base = palette.color(QPalette::Disabled, QPalette::Base);
-    const QColor text = palette.color(QPalette::Active, QPalette::Text);
-    QColor locked = palette.color(QPalette::Disabled, QPalette::Text);
-    if (Contrast(locked, base) >= 4.5)
-        return {LightenedFor(blue, ground, kAim), LightenedFor(red, ground, kAim), QColor()};
-    locked = text;
-    for (int step = 1; step <= 32; ++step) {
-        const QColor c = Mix(base, text, step / 32.0);
-        if (Contrast(c, base) >= kAim) {
-            locked = c;
-            break;
-        }
-    }
-    return {LightenedFor(blue, ground, kAim), LightenedFor(red, ground, kAim), locked};
+    if (Contrast(palette.color(QPalette::Disabled, QPalette::Text), base) >= 4.5)
+        return {right, wrong, QColor()};
+    return {right, wrong, Towards(base, palette.color(QPalette::Active, QPalette::Text), base, kAim)};
 }
 
 }  // namespace sumbrix

@@ -11,14 +11,6 @@ namespace sumbrix {
 // WCAG's contrast ratio of two colours, 1 to 21.
 double Contrast(const QColor &a, const QColor &b);
 
-// Whether the palette draws light text on a dark ground: a dark scheme,
-// or a high-contrast one of white on black.
-bool DarkPalette(const QPalette &palette);
-
-// `colour`, lightened towards white (its hue kept) until it stands out
-// from `ground` by `ratio`.
-QColor LightenedFor(const QColor &colour, const QColor &ground, double ratio);
-
 // The colours of the design's coloured texts on `palette`: as designed on a
 // light palette, lightened on a dark one; and a locked box's text, dimmer
 // than live text yet readable.

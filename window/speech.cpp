@@ -51,6 +51,33 @@ QString OperationWord(const QString &symbol)
     return QString();
 }
 
+// The spell-out of the catalogue's rules, parsed once: every new problem
+// is named, and parsing takes longer than the rest of an Enter.
+const icu::RuleBasedNumberFormat *SpellOut(const QString &rules)
+{
+    static QString parsed;  // the rules and the language they were parsed for
+    static std::unique_ptr<icu::RuleBasedNumberFormat> format;
+    const QString language = WindowLanguage().name();
+    if (parsed == rules + QChar(0) + language)
+        return format.get();
+    parsed = rules + QChar(0) + language;
+    format.reset();
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Locale locale(language.toUtf8().constData());
+    const icu::UnicodeString text(reinterpret_cast<const char16_t *>(rules.utf16()), int32_t(rules.size()));
+    if (rules.startsWith(QLatin1Char('%')) && !rules.contains(QLatin1Char(':'))) {
+        format = std::make_unique<icu::RuleBasedNumberFormat>(icu::URBNF_SPELLOUT, locale, status);
+        if (U_SUCCESS(status))
+            format->setDefaultRuleSet(text, status);
+    } else {
+        UParseError where;
+        format = std::make_unique<icu::RuleBasedNumberFormat>(text, locale, where, status);
+    }
+    if (U_FAILURE(status))
+        format.reset();
+    return format.get();
+}
+
 }  // namespace
 
 QString SpokenNumber(const QString &shown)
@@ -61,19 +88,8 @@ QString SpokenNumber(const QString &shown)
     const int n = AsciiDigits(shown).trimmed().toInt(&whole);
     if (!whole || rules == QLatin1String("digits"))
         return shown.trimmed();
-    UErrorCode status = U_ZERO_ERROR;
-    const icu::Locale language(WindowLanguage().name().toUtf8().constData());
-    const icu::UnicodeString text(reinterpret_cast<const char16_t *>(rules.utf16()), int32_t(rules.size()));
-    std::unique_ptr<icu::RuleBasedNumberFormat> format;
-    if (rules.startsWith(QLatin1Char('%')) && !rules.contains(QLatin1Char(':'))) {
-        format = std::make_unique<icu::RuleBasedNumberFormat>(icu::URBNF_SPELLOUT, language, status);
-        if (U_SUCCESS(status))
-            format->setDefaultRuleSet(text, status);
-    } else {
-        UParseError where;
-        format = std::make_unique<icu::RuleBasedNumberFormat>(text, language, where, status);
-    }
-    if (U_FAILURE(status))
+    const icu::RuleBasedNumberFormat *format = SpellOut(rules);
+    if (!format)
         return shown.trimmed();
     icu::UnicodeString words;
     format->format(int32_t(n), words);

@@ -13,8 +13,8 @@
 #include <QStyleOptionTabWidgetFrame>
 #include <algorithm>
 #include <array>
-#include <utility>
 #include <cmath>
+#include <utility>
 
 namespace sumbrix {
 
@@ -167,16 +167,20 @@ QSize HistoryDelegate::sizeHint(const QStyleOptionViewItem &option, const QModel
     QStyleOptionViewItem item = option;
     initStyleOption(&item, index);
     QSize size = QStyledItemDelegate::sizeHint(option, index);
-    // Every row as tall as the tallest text it may hold: rows are of one
-    // size, measured on whichever row comes.
-    const QString text = item.text + QLatin1Char(' ') + sample_;
-    const auto [top, bottom] = InkRows(text, item.font, Qt::AlignLeft | Qt::AlignVCenter, size, 1.0);
-    if (bottom >= top) {
+    // Rows are of one size: measured once per font, on the first row that
+    // comes with the sample, not again as each graded answer is added.
+    const QString key = item.font.key() + QChar(0) + QString::number(size.height());
+    if (key != grownFor_) {
+        grownFor_ = key;
+        grown_ = 0;
+        const QString text = item.text + QLatin1Char(' ') + sample_;
+        const auto [top, bottom] = InkRows(text, item.font, Qt::AlignLeft | Qt::AlignVCenter, size, 1.0);
         // A row of room between the ink and the selection's frame, above
         // and below (Devanagari's vowel signs reach below the line).
-        const int over = std::max({0, 2 - top, bottom - (size.height() - 3)});
-        size.setHeight(size.height() + 2 * over);
+        if (bottom >= top)
+            grown_ = 2 * std::max({0, 2 - top, bottom - (size.height() - 3)});
     }
+    size.setHeight(size.height() + grown_);
     return size;
 }
 
@@ -346,8 +350,7 @@ QSize SharedWidthTabBar::tabSizeHint(int index) const
     const QSize natural = QTabBar::tabSizeHint(index);
     const int share = width_ / std::max(1, count());
     // Never narrower or lower than the caption needs: its line, and its ink
-    // with every font it falls back to (Devanagari's marks clear of an
-    // unselected tab's frame, which sits lower).
+    // with every font it falls back to.
     const QString key = tabText(index) + QChar(0) + font().key() + QChar(0) + QString::number(share);
     if (!heights_.contains(key)) {
         // Centred, the ink keeps clear of an unselected tab's frame, which

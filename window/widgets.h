@@ -87,6 +87,8 @@ protected:
 
 private:
     QString sample_;
+    mutable QString grownFor_;  // the font and height the rows were measured for
+    mutable int grown_ = 0;     // pixels added to each row
 };
 
 // Draws the frames of group boxes and of the tab widget as the Fusion
