@@ -104,11 +104,13 @@ inline bool DrawnWhole(QWidget *c)
     return !inkIn(0) && !inkIn(shot.width() - 1) && middle;
 }
 
-// Ink in the first or last row a caption paints: a mark or a tail cut off.
+// Ink in the first or last row a caption shows (above any box that covers
+// its foot): a mark or a tail cut off, or one against the box's frame.
 inline bool InkAtTopOrBottom(QWidget *c)
 {
     const QImage shot = c->grab().toImage();
-    for (const int y : {0, shot.height() - 1})
+    const int last = shot.height() - 1 - int(CoveredBelow(c) * shot.devicePixelRatio());
+    for (const int y : {0, last})
         for (int x = 0; x < shot.width(); ++x)
             if (qGray(shot.pixel(x, y)) < 128)
                 return true;

@@ -92,10 +92,26 @@ std::pair<int, int> InkRows(const QString &text, const QFont &font, int flags, c
 
 }  // namespace
 
-QTransform FittedLabel::VerticalFit(const QRect &box, int flags) const
+int CoveredBelow(const QWidget *widget)
+{
+    const QWidget *parent = widget->parentWidget();
+    if (!parent)
+        return 0;
+    int covered = 0;
+    for (const QObject *child : parent->children()) {
+        const auto *below = qobject_cast<const QWidget *>(child);
+        if (below && below != widget && below->isVisible() && below->y() > widget->y() &&
+            below->geometry().intersects(widget->geometry()))
+            covered = std::max(covered, widget->geometry().bottom() - below->y() + 1);
+    }
+    return covered;
+}
+
+QTransform FittedLabel::VerticalFit(const QRect &box, int flags, int covered) const
 {
     const QString key = text() + QChar(0) + font().key() + QChar(0) + QString::number(box.width()) + QChar(0) +
-                        QString::number(box.height()) + QChar(0) + QString::number(devicePixelRatioF());
+                        QString::number(box.height()) + QChar(0) + QString::number(devicePixelRatioF()) +
+                        QChar(0) + QString::number(covered);
     if (key == fitKey_)
         return fit_;
     fitKey_ = key;
@@ -105,11 +121,11 @@ QTransform FittedLabel::VerticalFit(const QRect &box, int flags) const
         return fit_;
     // A row of room is kept at each edge where the box has it; ink taller
     // than the box is made a little lower, as a long word is made narrower.
-    const int lowest = box.height() - 2;
+    const int lowest = box.height() - 2 - covered;
     if (bottom - top > lowest - 1) {
         const qreal scale = std::max(0.8, qreal(lowest) / (bottom - top + 1));
         const qreal middle = box.top() + (top + bottom + 1) / 2.0;
-        fit_.translate(0, box.top() + box.height() / 2.0).scale(1.0, scale).translate(0, -middle);
+        fit_.translate(0, box.top() + (box.height() - covered) / 2.0).scale(1.0, scale).translate(0, -middle);
     } else if (bottom > lowest) {
         fit_.translate(0, -(bottom - lowest));
     } else if (top < 1) {
@@ -127,7 +143,7 @@ void FittedLabel::paintEvent(QPaintEvent *event)
     const bool narrowed = !wordWrap() && advance > box.width();
     // Ink that would reach past the top or bottom (Arabic إلى's hamza and
     // tail, Vietnamese stacked marks) moves the text into the box.
-    const QTransform fit = text().isEmpty() ? QTransform() : VerticalFit(box, flags);
+    const QTransform fit = text().isEmpty() ? QTransform() : VerticalFit(box, flags, CoveredBelow(this));
     if (!narrowed && fit.isIdentity()) {
         QLabel::paintEvent(event);
         return;

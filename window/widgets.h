@@ -40,6 +40,10 @@ private:
     std::deque<std::unique_ptr<QKeyEvent>> later_;  // keys that came while one was handled
 };
 
+// The rows at the foot of a widget that a sibling's box reaches into (the
+// range's top box into its caption's last row), where ink would touch its frame.
+int CoveredBelow(const QWidget *widget);
+
 // A label whose text, should it outgrow the box, is drawn narrower instead
 // of being cut off (a score of five digits and a sign, say, or a bold "="
 // in a box drawn for a thinner one).
@@ -52,7 +56,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QTransform VerticalFit(const QRect &box, int flags) const;  // moves, or lowers, the text into the box
+    // Moves, or lowers, the text into the box, clear of its `covered` last rows.
+    QTransform VerticalFit(const QRect &box, int flags, int covered) const;
     mutable QString fitKey_;  // what the fit was measured for
     mutable QTransform fit_;
 };
