@@ -295,6 +295,11 @@
 91: תִּשְׁעִים &gt;%%and&gt;;</translation>
     </message>
     <message>
+        <source>minus %1</source>
+        <extracomment>A number below zero (a score) as a screen reader says it; %1 is the number without its sign.</extracomment>
+        <translation>מִינוּס %1</translation>
+    </message>
+    <message>
         <source>%1 %2 %3</source>
         <extracomment>A problem read aloud: %1 and %3 are the numbers, %2 the operation (&quot;plus&quot;).</extracomment>
         <translation>%1 %2 %3</translation>

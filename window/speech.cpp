@@ -86,6 +86,11 @@ QString SpokenNumber(const QString &shown)
     const QString rules = QCoreApplication::translate("speech", "digits");
     bool whole = false;
     const int n = AsciiDigits(shown).trimmed().toInt(&whole);
+    if (whole && n < 0)
+        // Voices say the locale's minus sign in English, or not at all.
+        //: A number below zero (a score) as a screen reader says it; %1 is the number without its sign.
+        return QCoreApplication::translate("speech", "minus %1")
+            .arg(SpokenNumber(LocalNumber(QString::number(-qint64(n)), NumberLocale())));
     if (!whole || rules == QLatin1String("digits"))
         return shown.trimmed();
     const icu::RuleBasedNumberFormat *format = SpellOut(rules);

@@ -3,6 +3,7 @@
 #include "widgetsurface.h"
 
 #include "language.h"
+#include "speech.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -62,8 +63,12 @@ void WidgetSurface::SetText(Control c, const std::string &text)
     if (auto *edit = qobject_cast<QLineEdit *>(w)) {
         if (edit->text() != s)  // a line edit repaints even for the same text
             edit->setText(s);
-    } else if (auto *label = qobject_cast<QLabel *>(w))
+    } else if (auto *label = qobject_cast<QLabel *>(w)) {
         label->setText(s);
+        // A screen reader reads the label; a number it would misread is named as spoken.
+        const QString spoken = SpokenNumber(s);
+        label->setAccessibleName(spoken == s.trimmed() ? QString() : spoken);
+    }
 }
 
 void WidgetSurface::SetRangeTop(int value) { hScroll1_->setValue(value); }
