@@ -41,7 +41,13 @@ QString ScriptFace(const QString &language)
     static const QHash<QString, QString> faces = {
         {"ar", "Noto Sans Arabic UI"}, {"fa", "Noto Sans Arabic UI"}, {"hi", "Noto Sans Devanagari"},
         {"bn", "Noto Sans Bengali"}, {"ja", "Noto Sans CJK JP"},    {"ko", "Noto Sans CJK KR"},
-        {"zh_CN", "Noto Sans CJK SC"},  {"zh_TW", "Noto Sans CJK TC"},
+        {"zh_CN", "Noto Sans CJK SC"},  {"zh_TW", "Noto Sans CJK TC"},  {"zh_HK", "Noto Sans CJK HK"},
+        {"ur", "Noto Naskh Arabic UI"}, {"mr", "Noto Sans Devanagari"}, {"ne", "Noto Sans Devanagari"},
+        {"as", "Noto Sans Bengali"},    {"gu", "Noto Sans Gujarati"},   {"pa", "Noto Sans Gurmukhi"},
+        {"ta", "Noto Sans Tamil"},      {"te", "Noto Sans Telugu"},     {"kn", "Noto Sans Kannada"},
+        {"ml", "Noto Sans Malayalam"},  {"or", "Noto Sans Oriya"},      {"si", "Noto Sans Sinhala"},
+        {"th", "Noto Sans Thai UI"},    {"my", "Noto Sans Myanmar UI"}, {"am", "Noto Sans Ethiopic"},
+        {"ka", "Noto Sans Georgian"},   {"hy", "Noto Sans Armenian"},
     };
     return faces.value(language);
 }

@@ -34,19 +34,55 @@ Script ScriptOf(const QLocale &language)
     // faces (the UI ones are a pixel too tall for two lines). The CJK faces are named
     // per language, so that each draws the shared characters in the forms
     // its schools teach.
+    // Urdu is written in Naskh: a Nastaliq line at 12 pixels is 30 tall.
+    // Thai and Myanmar take their UI faces (the plain ones are 18 and 26
+    // pixels a line at 12).
     switch (language.language()) {
     case QLocale::Arabic:
     case QLocale::Persian:
         return {Installed({"Noto Sans Arabic UI", "DejaVu Sans"}), 12};
+    case QLocale::Urdu:
+        return {Installed({"Noto Naskh Arabic UI", "Noto Sans Arabic UI"}), 12};
     case QLocale::Hindi:
+    case QLocale::Marathi:
+    case QLocale::Nepali:
         return {Installed({"Noto Sans Devanagari", "Noto Sans Devanagari UI"}), 12};
     case QLocale::Bengali:
+    case QLocale::Assamese:
         return {Installed({"Noto Sans Bengali", "Noto Sans Bengali UI"}), 13};
+    case QLocale::Gujarati:
+        return {Installed({"Noto Sans Gujarati"}), 12};
+    case QLocale::Punjabi:
+        return {Installed({"Noto Sans Gurmukhi"}), 12};
+    case QLocale::Tamil:
+        return {Installed({"Noto Sans Tamil"}), 12};
+    case QLocale::Telugu:
+        return {Installed({"Noto Sans Telugu"}), 12};
+    case QLocale::Kannada:
+        return {Installed({"Noto Sans Kannada"}), 12};
+    case QLocale::Malayalam:
+        return {Installed({"Noto Sans Malayalam"}), 12};
+    case QLocale::Odia:
+        return {Installed({"Noto Sans Oriya"}), 12};
+    case QLocale::Sinhala:
+        return {Installed({"Noto Sans Sinhala"}), 12};
+    case QLocale::Thai:
+        return {Installed({"Noto Sans Thai UI"}), 12};
+    case QLocale::Burmese:
+        return {Installed({"Noto Sans Myanmar UI"}), 12};
+    case QLocale::Amharic:
+        return {Installed({"Noto Sans Ethiopic"}), 12};
+    case QLocale::Georgian:
+        return {Installed({"Noto Sans Georgian"}), 11};
+    case QLocale::Armenian:
+        return {Installed({"Noto Sans Armenian"}), 11};
     case QLocale::Japanese:
         return {Installed({"Noto Sans CJK JP", "WenQuanYi Micro Hei"}), 12};
     case QLocale::Korean:
         return {Installed({"Noto Sans CJK KR", "WenQuanYi Micro Hei"}), 12};
     case QLocale::Chinese:
+        if (language.territory() == QLocale::HongKong)
+            return {Installed({"Noto Sans CJK HK", "Noto Sans CJK TC", "WenQuanYi Micro Hei"}), 12};
         return {language.script() == QLocale::TraditionalChineseScript
                     ? Installed({"Noto Sans CJK TC", "WenQuanYi Micro Hei"})
                     : Installed({"Noto Sans CJK SC", "WenQuanYi Micro Hei"}),

@@ -1,0 +1,315 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ga" sourcelanguage="en">
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Translate as RTL for a language written from right to left (the whole window is then mirrored); as LTR otherwise.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>frmSumbrix</name>
+    <message>
+        <source>Problem</source>
+        <translation>Suim</translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <translation>Stair</translation>
+    </message>
+    <message>
+        <source>More free learning tools at %1</source>
+        <translation>Tuilleadh uirlisí saor in aisce: %1</translation>
+    </message>
+    <message>
+        <source>Score Sheet</source>
+        <translation>Scórchlár</translation>
+    </message>
+    <message>
+        <source>Your score</source>
+        <translation>Do scór</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <extracomment>Heading of the count of right answers; the box is 33 pixels wide.</extracomment>
+        <translation>Ceart</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <extracomment>Heading of the count of wrong answers; the box is 33 pixels wide.</extracomment>
+        <translation>Botúin</translation>
+    </message>
+    <message>
+        <source>Problem du jour </source>
+        <translation>Do shuim </translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
+        <translation>Am:</translation>
+    </message>
+    <message>
+        <source>Setup </source>
+        <translation>Socruithe </translation>
+    </message>
+    <message>
+        <source>from</source>
+        <extracomment>Above the smallest number drawn; the box is 25 pixels wide.</extracomment>
+        <translation>ó</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <extracomment>Above the largest number drawn; the box is 17 pixels wide.</extracomment>
+        <translation>go</translation>
+    </message>
+    <message>
+        <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
+        <translation>Tá Sumbrix saor in aisce.  Tabhair é do gach duine ar maith leo uimhreacha.</translation>
+    </message>
+    <message>
+        <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
+        <translation>Leagan %1 © 2026 údair Sumbrix. GNU GPL 3 nó níos déanaí.</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Leathanaigh</translation>
+    </message>
+    <message>
+        <source>Problem and Diagnostics pages</source>
+        <translation>Na leathanaigh “Suim” agus “Stair”</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Oibríocht</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Ó</translation>
+    </message>
+    <message>
+        <source>Smallest number drawn</source>
+        <translation>An uimhir is lú</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Go</translation>
+    </message>
+    <message>
+        <source>Largest number drawn</source>
+        <translation>An uimhir is mó</translation>
+    </message>
+    <message>
+        <source>Largest number</source>
+        <translation>An uimhir is mó</translation>
+    </message>
+    <message>
+        <source>Sets the largest number drawn</source>
+        <translation>Socraíonn sé an uimhir is mó</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>An chéad uimhir</translation>
+    </message>
+    <message>
+        <source>Operation sign</source>
+        <translation>Comhartha na hoibríochta</translation>
+    </message>
+    <message>
+        <source>Second number</source>
+        <translation>An dara huimhir</translation>
+    </message>
+    <message>
+        <source>Type the answer, then press Enter</source>
+        <translation>Scríobh an freagra, ansin brúigh Enter</translation>
+    </message>
+    <message>
+        <source>Seconds on this problem</source>
+        <translation>Líon na soicindí ar an suim seo</translation>
+    </message>
+    <message>
+        <source>Right answers</source>
+        <translation>Freagraí cearta</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>Freagraí míchearta</translation>
+    </message>
+    <message>
+        <source>Percent right</source>
+        <translation>Céatadán na bhfreagraí cearta</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Scór</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Stair</translation>
+    </message>
+    <message>
+        <source>Every graded answer with its time</source>
+        <translation>Gach freagra a ceartaíodh, agus an t-am</translation>
+    </message>
+    <message>
+        <source>Opens the learning-tools page in the browser</source>
+        <translation>Osclaíonn sé leathanach na n-uirlisí foghlama sa bhrabhsálaí</translation>
+    </message>
+    <message>
+        <source>Learning tools</source>
+        <translation>Uirlisí foghlama</translation>
+    </message>
+    <message>
+        <source>Picture that opens the learning-tools page</source>
+        <translation>Pictiúr a osclaíonn leathanach na n-uirlisí foghlama</translation>
+    </message>
+    <message>
+        <source>Answer to %1</source>
+        <extracomment>The answer box as a screen reader names it; %1 is the problem in words.</extracomment>
+        <translation>Cé mhéad é %1?</translation>
+    </message>
+    <message>
+        <source>SUM_DIRECTION</source>
+        <extracomment>How schoolbooks in this language write a sum such as 4 + 1 = 5: translate as LTR when it reads from left to right, as RTL when it reads from right to left. Only a right-to-left language may need RTL; every other language writes LTR.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>sign</name>
+    <message>
+        <source>x</source>
+        <extracomment>The multiplication sign of the language&apos;s primary schoolbooks (&quot;×&quot;, &quot;·&quot;); English keeps &quot;x&quot;.</extracomment>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source>/</source>
+        <extracomment>The division sign of the language&apos;s primary schoolbooks (&quot;:&quot;, &quot;÷&quot;, &quot;/&quot;); English keeps &quot;/&quot;.</extracomment>
+        <translation>÷</translation>
+    </message>
+</context>
+<context>
+    <name>speech</name>
+    <message>
+        <source>plus</source>
+        <translation>móide</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>lúide</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>faoi</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>roinnte ar</translation>
+    </message>
+    <message>
+        <source>digits</source>
+        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them, or the name of one of ICU&apos;s spell-out rule sets for the language (&quot;%spellout-cardinal-feminine&quot;); see docs/voices.md.</extracomment>
+        <translation>digits</translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <extracomment>A number below zero (a score) as a screen reader says it; %1 is the number without its sign.</extracomment>
+        <translation>míneas %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>A problem read aloud: %1 and %3 are the numbers, %2 the operation (&quot;plus&quot;).</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>Right. %1</source>
+        <extracomment>Said after a right answer; %1 is the next problem.</extracomment>
+        <translation>Ceart. %1</translation>
+    </message>
+    <message>
+        <source>Wrong. %1</source>
+        <extracomment>Said after a wrong answer; %1 is the next problem.</extracomment>
+        <translation>Mícheart. %1</translation>
+    </message>
+    <message>
+        <source>Right.</source>
+        <extracomment>Said after a right answer, when the next problem is read on its own.</extracomment>
+        <translation>Ceart.</translation>
+    </message>
+    <message>
+        <source>Wrong.</source>
+        <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
+        <translation>Mícheart.</translation>
+    </message>
+    <message>
+        <source>Reading aloud</source>
+        <extracomment>Said when reading aloud is turned on.</extracomment>
+        <translation>Léamh os ard ar siúl</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Léamh os ard múchta</translation>
+    </message>
+    <message>
+        <source>Numbers from %1 to %2. %3</source>
+        <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
+        <translation>An uimhir is lú, %1. An uimhir is mó, %2. %3</translation>
+    </message>
+</context>
+<context>
+    <name>sumbrix</name>
+    <message>
+        <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
+        <translation>Cleachtadh uimhríochta do pháistí: suim amháin ag an am, ceartaithe chomh luath agus a bhrúitear Enter.</translation>
+    </message>
+    <message>
+        <source>%1: takes no files or other arguments: %2</source>
+        <extracomment>%1 is the program, %2 what was given after it.</extracomment>
+        <translation>%1: ní ghlacann sé le comhaid ná le hargóintí eile: %2</translation>
+    </message>
+    <message>
+        <source>Read the problems and the verdicts aloud. %1 turns it on and off.</source>
+        <extracomment>Help for the --read-aloud option; %1 is the key, Ctrl+R.</extracomment>
+        <translation>Léigh na suimeanna os ard agus abair an bhfuil an freagra ceart. Cuireann %1 an léamh ar siúl agus as.</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no speech service answers. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: ní féidir léamh os ard: níl seirbhís urlabhra ar bith ag freagairt. Leanann an cleachtadh ar aghaidh gan fuaim.</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no voice speaks this language. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: ní féidir léamh os ard: níl guth ar bith ann don teanga seo. Leanann an cleachtadh ar aghaidh gan fuaim.</translation>
+    </message>
+    <message>
+        <source>%1: reading aloud stopped: the speech service went away. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: stopadh an léamh os ard: níl an tseirbhís urlabhra ag freagairt níos mó. Leanann an cleachtadh ar aghaidh gan fuaim.</translation>
+    </message>
+</context>
+<context>
+    <name>sumbrix::Quiz</name>
+    <message>
+        <source>Division</source>
+        <translation>Roinnt</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Iolrú</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Dealú</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Suimiú</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <extracomment>The first line of the history, after the time the drill began.</extracomment>
+        <translation>Tús</translation>
+    </message>
+</context>
+</TS>

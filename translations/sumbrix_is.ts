@@ -1,0 +1,315 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="is" sourcelanguage="en">
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Translate as RTL for a language written from right to left (the whole window is then mirrored); as LTR otherwise.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>frmSumbrix</name>
+    <message>
+        <source>Problem</source>
+        <translation>Dæmi</translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <translation>Ferill</translation>
+    </message>
+    <message>
+        <source>More free learning tools at %1</source>
+        <translation>Fleiri ókeypis námsgögn: %1</translation>
+    </message>
+    <message>
+        <source>Score Sheet</source>
+        <translation>Stigatafla</translation>
+    </message>
+    <message>
+        <source>Your score</source>
+        <translation>Stigin þín</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <extracomment>Heading of the count of right answers; the box is 33 pixels wide.</extracomment>
+        <translation>Rétt</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <extracomment>Heading of the count of wrong answers; the box is 33 pixels wide.</extracomment>
+        <translation>Rangt</translation>
+    </message>
+    <message>
+        <source>Problem du jour </source>
+        <translation>Dæmið þitt </translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
+        <translation>Sek.</translation>
+    </message>
+    <message>
+        <source>Setup </source>
+        <translation>Stillingar </translation>
+    </message>
+    <message>
+        <source>from</source>
+        <extracomment>Above the smallest number drawn; the box is 25 pixels wide.</extracomment>
+        <translation>frá</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <extracomment>Above the largest number drawn; the box is 17 pixels wide.</extracomment>
+        <translation>til</translation>
+    </message>
+    <message>
+        <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
+        <translation>Sumbrix er ókeypis.  Deildu því með öllum sem hafa gaman af tölum.</translation>
+    </message>
+    <message>
+        <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
+        <translation>Útgáfa %1 © 2026 höfundar Sumbrix. GNU GPL 3 eða nýrri.</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Síður</translation>
+    </message>
+    <message>
+        <source>Problem and Diagnostics pages</source>
+        <translation>Síðurnar „Dæmi“ og „Ferill“</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Reikniaðgerð</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Frá</translation>
+    </message>
+    <message>
+        <source>Smallest number drawn</source>
+        <translation>Minnsta talan</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Til</translation>
+    </message>
+    <message>
+        <source>Largest number drawn</source>
+        <translation>Stærsta talan</translation>
+    </message>
+    <message>
+        <source>Largest number</source>
+        <translation>Stærsta talan</translation>
+    </message>
+    <message>
+        <source>Sets the largest number drawn</source>
+        <translation>Velur stærstu töluna</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>Fyrri talan</translation>
+    </message>
+    <message>
+        <source>Operation sign</source>
+        <translation>Reiknimerki</translation>
+    </message>
+    <message>
+        <source>Second number</source>
+        <translation>Seinni talan</translation>
+    </message>
+    <message>
+        <source>Type the answer, then press Enter</source>
+        <translation>Skrifaðu svarið og ýttu svo á Enter</translation>
+    </message>
+    <message>
+        <source>Seconds on this problem</source>
+        <translation>Hve margar sekúndur þú ert með þetta dæmi</translation>
+    </message>
+    <message>
+        <source>Right answers</source>
+        <translation>Rétt svör</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>Röng svör</translation>
+    </message>
+    <message>
+        <source>Percent right</source>
+        <translation>Hlutfall réttra svara</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Stig</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Ferill</translation>
+    </message>
+    <message>
+        <source>Every graded answer with its time</source>
+        <translation>Öll yfirfarin svör og klukkan hvað þau komu</translation>
+    </message>
+    <message>
+        <source>Opens the learning-tools page in the browser</source>
+        <translation>Opnar síðu með námsgögnum í vafranum</translation>
+    </message>
+    <message>
+        <source>Learning tools</source>
+        <translation>Námsgögn</translation>
+    </message>
+    <message>
+        <source>Picture that opens the learning-tools page</source>
+        <translation>Mynd sem opnar síðu með námsgögnum</translation>
+    </message>
+    <message>
+        <source>Answer to %1</source>
+        <extracomment>The answer box as a screen reader names it; %1 is the problem in words.</extracomment>
+        <translation>Hvað er %1?</translation>
+    </message>
+    <message>
+        <source>SUM_DIRECTION</source>
+        <extracomment>How schoolbooks in this language write a sum such as 4 + 1 = 5: translate as LTR when it reads from left to right, as RTL when it reads from right to left. Only a right-to-left language may need RTL; every other language writes LTR.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>sign</name>
+    <message>
+        <source>x</source>
+        <extracomment>The multiplication sign of the language&apos;s primary schoolbooks (&quot;×&quot;, &quot;·&quot;); English keeps &quot;x&quot;.</extracomment>
+        <translation>·</translation>
+    </message>
+    <message>
+        <source>/</source>
+        <extracomment>The division sign of the language&apos;s primary schoolbooks (&quot;:&quot;, &quot;÷&quot;, &quot;/&quot;); English keeps &quot;/&quot;.</extracomment>
+        <translation>:</translation>
+    </message>
+</context>
+<context>
+    <name>speech</name>
+    <message>
+        <source>plus</source>
+        <translation>plús</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>mínus</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>sinnum</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>deilt með tölunni</translation>
+    </message>
+    <message>
+        <source>digits</source>
+        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them, or the name of one of ICU&apos;s spell-out rule sets for the language (&quot;%spellout-cardinal-feminine&quot;); see docs/voices.md.</extracomment>
+        <translation>digits</translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <extracomment>A number below zero (a score) as a screen reader says it; %1 is the number without its sign.</extracomment>
+        <translation>mínus %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>A problem read aloud: %1 and %3 are the numbers, %2 the operation (&quot;plus&quot;).</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>Right. %1</source>
+        <extracomment>Said after a right answer; %1 is the next problem.</extracomment>
+        <translation>Rétt. %1</translation>
+    </message>
+    <message>
+        <source>Wrong. %1</source>
+        <extracomment>Said after a wrong answer; %1 is the next problem.</extracomment>
+        <translation>Rangt. %1</translation>
+    </message>
+    <message>
+        <source>Right.</source>
+        <extracomment>Said after a right answer, when the next problem is read on its own.</extracomment>
+        <translation>Rétt.</translation>
+    </message>
+    <message>
+        <source>Wrong.</source>
+        <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
+        <translation>Rangt.</translation>
+    </message>
+    <message>
+        <source>Reading aloud</source>
+        <extracomment>Said when reading aloud is turned on.</extracomment>
+        <translation>Upplestur á</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Upplestur af</translation>
+    </message>
+    <message>
+        <source>Numbers from %1 to %2. %3</source>
+        <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
+        <translation>Minnsta talan er %1, stærsta talan er %2. %3</translation>
+    </message>
+</context>
+<context>
+    <name>sumbrix</name>
+    <message>
+        <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
+        <translation>Reikningsæfing fyrir börn: eitt dæmi í einu, svarið er yfirfarið um leið og ýtt er á Enter.</translation>
+    </message>
+    <message>
+        <source>%1: takes no files or other arguments: %2</source>
+        <extracomment>%1 is the program, %2 what was given after it.</extracomment>
+        <translation>%1: tekur hvorki við skrám né öðrum viðföngum: %2</translation>
+    </message>
+    <message>
+        <source>Read the problems and the verdicts aloud. %1 turns it on and off.</source>
+        <extracomment>Help for the --read-aloud option; %1 is the key, Ctrl+R.</extracomment>
+        <translation>Les dæmin upphátt og segir hvort svarið er rétt. %1 kveikir og slekkur á upplestrinum.</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no speech service answers. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: getur ekki lesið upphátt: engin talþjónusta svarar. Æfingin heldur áfram án hljóðs.</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no voice speaks this language. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: getur ekki lesið upphátt: engin rödd talar þetta tungumál. Æfingin heldur áfram án hljóðs.</translation>
+    </message>
+    <message>
+        <source>%1: reading aloud stopped: the speech service went away. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: upplestur stöðvaðist: talþjónustan svarar ekki lengur. Æfingin heldur áfram án hljóðs.</translation>
+    </message>
+</context>
+<context>
+    <name>sumbrix::Quiz</name>
+    <message>
+        <source>Division</source>
+        <translation>Deiling</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Margföldun</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Frádráttur</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Samlagning</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <extracomment>The first line of the history, after the time the drill began.</extracomment>
+        <translation>Byrjun</translation>
+    </message>
+</context>
+</TS>
