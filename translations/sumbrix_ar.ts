@@ -48,7 +48,7 @@
     <message>
         <source>Time:</source>
         <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
-        <translation>الزمن:</translation>
+        <translation>الوقت:</translation>
     </message>
     <message>
         <source>Setup </source>
@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>الإصدار %1 © 2026 مؤلفو Sumbrix. GNU GPL 3 أو أي إصدار لاحق.</translation>
+        <translation>الإصدار %1 © ٢٠٢٦ مؤلفو Sumbrix. GNU GPL 3 أو أي إصدار لاحق.</translation>
     </message>
     <message>
         <source>Pages</source>

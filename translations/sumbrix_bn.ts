@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>সংস্করণ %1 © 2026 Sumbrix-এর লেখকরা। GNU GPL 3 বা পরের।</translation>
+        <translation>সংস্করণ %1 © ২০২৬ Sumbrix-এর লেখকরা। GNU GPL 3 বা তার পরের সংস্করণ।</translation>
     </message>
     <message>
         <source>Pages</source>

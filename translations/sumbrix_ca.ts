@@ -253,7 +253,7 @@
     <message>
         <source>Numbers from %1 to %2. %3</source>
         <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
-        <translation>Nombres entre %1 i %2. %3</translation>
+        <translation>Nombres del %1 al %2. %3</translation>
     </message>
 </context>
 <context>

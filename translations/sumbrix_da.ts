@@ -34,7 +34,7 @@
     <message>
         <source>Right</source>
         <extracomment>Heading of the count of right answers; the box is 33 pixels wide.</extracomment>
-        <translation>Rigtigt</translation>
+        <translation>Rigtige</translation>
     </message>
     <message>
         <source>Wrong</source>

@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>Problem du jour </source>
-        <translation>Cuenta del día </translation>
+        <translation>Tu cuenta </translation>
     </message>
     <message>
         <source>Time:</source>
@@ -244,7 +244,7 @@
     <message>
         <source>Reading aloud</source>
         <extracomment>Said when reading aloud is turned on.</extracomment>
-        <translation>Lectura en voz alta</translation>
+        <translation>Voz encendida</translation>
     </message>
     <message>
         <source>Quiet</source>

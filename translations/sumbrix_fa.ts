@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>نسخهٔ %1 © ۲۰۲۶ نویسندگان Sumbrix. GNU GPL ۳ یا بالاتر.</translation>
+        <translation>نسخهٔ %1 © ۲۰۲۶ نویسندگان Sumbrix. GNU GPL ۳ یا نسخه‌های بعدی.</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -248,7 +248,7 @@
     </message>
     <message>
         <source>Quiet</source>
-        <translation>بی‌صدا</translation>
+        <translation>خواندن بلند خاموش شد</translation>
     </message>
     <message>
         <source>Numbers from %1 to %2. %3</source>

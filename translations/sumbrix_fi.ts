@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Diagnostics</source>
-        <translation>Historia</translation>
+        <translation>Vastaukset</translation>
     </message>
     <message>
         <source>More free learning tools at %1</source>
@@ -78,7 +78,7 @@
     </message>
     <message>
         <source>Problem and Diagnostics pages</source>
-        <translation>Sivut Lasku ja Historia</translation>
+        <translation>Sivut Lasku ja Vastaukset</translation>
     </message>
     <message>
         <source>Operation</source>
@@ -146,7 +146,7 @@
     </message>
     <message>
         <source>History</source>
-        <translation>Historia</translation>
+        <translation>Vastaukset</translation>
     </message>
     <message>
         <source>Every graded answer with its time</source>

@@ -244,7 +244,7 @@
     <message>
         <source>Reading aloud</source>
         <extracomment>Said when reading aloud is turned on.</extracomment>
-        <translation>Lecture à voix haute</translation>
+        <translation>Lecture à voix haute activée</translation>
     </message>
     <message>
         <source>Quiet</source>

@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>संस्करण %1 © 2026 Sumbrix के लेखक। GNU GPL 3 या बाद का।</translation>
+        <translation>संस्करण %1 © 2026 Sumbrix के लेखक। GNU GPL 3 या उसके बाद का संस्करण।</translation>
     </message>
     <message>
         <source>Pages</source>

@@ -204,7 +204,7 @@
     </message>
     <message>
         <source>divided by</source>
-        <translation>bagi</translation>
+        <translation>dibagi</translation>
     </message>
     <message>
         <source>digits</source>

@@ -292,19 +292,19 @@
     <name>sumbrix::Quiz</name>
     <message>
         <source>Division</source>
-        <translation>Deling</translation>
+        <translation>Delestykker</translation>
     </message>
     <message>
         <source>Multiplication</source>
-        <translation>Ganging</translation>
+        <translation>Gangestykker</translation>
     </message>
     <message>
         <source>Subtraction</source>
-        <translation>Minus</translation>
+        <translation>Minusstykker</translation>
     </message>
     <message>
         <source>Addition</source>
-        <translation>Pluss</translation>
+        <translation>Plusstykker</translation>
     </message>
     <message>
         <source>Begin</source>

@@ -106,7 +106,7 @@
     </message>
     <message>
         <source>Sets the largest number drawn</source>
-        <translation>Kiest het grootste getal</translation>
+        <translation>Stelt het grootste getal in</translation>
     </message>
     <message>
         <source>First number</source>

@@ -34,7 +34,7 @@
     <message>
         <source>Right</source>
         <extracomment>Heading of the count of right answers; the box is 33 pixels wide.</extracomment>
-        <translation>Dobre</translation>
+        <translation>Dobrze</translation>
     </message>
     <message>
         <source>Wrong</source>
@@ -270,7 +270,7 @@
     <message>
         <source>Read the problems and the verdicts aloud. %1 turns it on and off.</source>
         <extracomment>Help for the --read-aloud option; %1 is the key, Ctrl+R.</extracomment>
-        <translation>Czytaj na głos działania i oceny odpowiedzi. %1 włącza i wyłącza czytanie.</translation>
+        <translation>Czyta na głos działania i mówi, czy odpowiedź jest dobra. %1 włącza i wyłącza czytanie.</translation>
     </message>
     <message>
         <source>%1: cannot read aloud: no speech service answers. The drill goes on silently.</source>

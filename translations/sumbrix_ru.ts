@@ -48,11 +48,11 @@
     <message>
         <source>Time:</source>
         <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
-        <translation>Сек.:</translation>
+        <translation>Сек.</translation>
     </message>
     <message>
         <source>Setup </source>
-        <translation>Настройка </translation>
+        <translation>Настройки </translation>
     </message>
     <message>
         <source>from</source>

@@ -62,7 +62,7 @@
     <message>
         <source>to</source>
         <extracomment>Above the largest number drawn; the box is 17 pixels wide.</extracomment>
-        <translation>tới</translation>
+        <translation>đến</translation>
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Your score</source>
-        <translation>你的得分</translation>
+        <translation>你的分数</translation>
     </message>
     <message>
         <source>Right</source>
@@ -48,7 +48,7 @@
     <message>
         <source>Time:</source>
         <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
-        <translation>秒：</translation>
+        <translation>用时</translation>
     </message>
     <message>
         <source>Setup </source>

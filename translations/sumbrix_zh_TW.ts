@@ -48,7 +48,7 @@
     <message>
         <source>Time:</source>
         <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
-        <translation>秒：</translation>
+        <translation>用時</translation>
     </message>
     <message>
         <source>Setup </source>
@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>Seconds on this problem</source>
-        <translation>這一題用的秒數</translation>
+        <translation>這一題用了幾秒</translation>
     </message>
     <message>
         <source>Right answers</source>

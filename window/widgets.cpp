@@ -66,7 +66,8 @@ namespace {
 // places it: nothing is clipped), in the box's pixels; measured by drawing,
 // since the marks and tails of a script a font falls back to lie beyond
 // what its metrics say. {0, -1} for no ink.
-std::pair<int, int> InkRows(const QString &text, const QFont &font, int flags, const QSize &box, qreal ratio)
+std::pair<int, int> InkRows(const QString &text, const QFont &font, int flags, const QSize &box, qreal ratio,
+                            qreal narrowed = 1.0)
 {
     const int pad = box.height();
     QImage canvas(QSize(box.width(), box.height() + 2 * pad) * ratio, QImage::Format_Alpha8);
@@ -75,6 +76,9 @@ std::pair<int, int> InkRows(const QString &text, const QFont &font, int flags, c
     {
         QPainter painter(&canvas);
         painter.setFont(font);
+        // Narrowed glyphs are drawn as outlines, unhinted, so they sit
+        // otherwise than hinted ones.
+        painter.scale(narrowed, 1.0);
         painter.drawText(QRect(0, pad, box.width(), box.height()), flags | Qt::TextDontClip, text);
     }
     int first = -1, last = -1;
@@ -107,16 +111,16 @@ int CoveredBelow(const QWidget *widget)
     return covered;
 }
 
-QTransform FittedLabel::VerticalFit(const QRect &box, int flags, int covered) const
+QTransform FittedLabel::VerticalFit(const QRect &box, int flags, int covered, qreal narrowed) const
 {
     const QString key = text() + QChar(0) + font().key() + QChar(0) + QString::number(box.width()) + QChar(0) +
                         QString::number(box.height()) + QChar(0) + QString::number(devicePixelRatioF()) +
-                        QChar(0) + QString::number(covered);
+                        QChar(0) + QString::number(covered) + QChar(0) + QString::number(narrowed);
     if (key == fitKey_)
         return fit_;
     fitKey_ = key;
     fit_.reset();
-    const auto [top, bottom] = InkRows(text(), font(), flags, box.size(), devicePixelRatioF());
+    const auto [top, bottom] = InkRows(text(), font(), flags, box.size(), devicePixelRatioF(), narrowed);
     if (bottom < top)
         return fit_;
     // A row of room is kept at each edge where the box has it; ink taller
@@ -141,9 +145,14 @@ void FittedLabel::paintEvent(QPaintEvent *event)
     const QFontMetrics metrics = fontMetrics();
     const int advance = metrics.horizontalAdvance(text());
     const bool narrowed = !wordWrap() && advance > box.width();
+    // Narrow the glyphs, keeping their height and the same font: a smaller
+    // size would load a further font just for this. A pixel of room is left
+    // on each side for the antialiased edges.
+    const QRect ink = metrics.tightBoundingRect(text());
+    const qreal scale = narrowed ? std::min<qreal>(1.0, std::max(1, box.width() - 2) / qreal(ink.width())) : 1.0;
     // Ink that would reach past the top or bottom (Arabic إلى's hamza and
     // tail, Vietnamese stacked marks) moves the text into the box.
-    const QTransform fit = text().isEmpty() ? QTransform() : VerticalFit(box, flags, CoveredBelow(this));
+    const QTransform fit = text().isEmpty() ? QTransform() : VerticalFit(box, flags, CoveredBelow(this), scale);
     if (!narrowed && fit.isIdentity()) {
         QLabel::paintEvent(event);
         return;
@@ -154,12 +163,6 @@ void FittedLabel::paintEvent(QPaintEvent *event)
         style()->drawItemText(&painter, box, flags, palette(), isEnabled(), text(), foregroundRole());
         return;
     }
-    // Narrow the glyphs, keeping their height and the same font: a smaller
-    // size would load a further font just for this. A pixel of room is left
-    // on each side for the antialiased edges.
-    const QRect ink = metrics.tightBoundingRect(text());
-    const qreal room = std::max(1, box.width() - 2);
-    const qreal scale = std::min<qreal>(1.0, room / ink.width());
     painter.translate(box.left() + (box.width() - ink.width() * scale) / 2 - ink.left() * scale, 0);
     painter.scale(scale, 1.0);
     const QRect line(0, box.top(), advance + 1, box.height());

@@ -56,8 +56,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    // Moves, or lowers, the text into the box, clear of its `covered` last rows.
-    QTransform VerticalFit(const QRect &box, int flags, int covered) const;
+    // Moves, or lowers, the text into the box, clear of its `covered` last
+    // rows; `narrowed` is the glyphs' horizontal scale.
+    QTransform VerticalFit(const QRect &box, int flags, int covered, qreal narrowed) const;
     mutable QString fitKey_;  // what the fit was measured for
     mutable QTransform fit_;
 };
