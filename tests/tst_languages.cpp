@@ -44,8 +44,8 @@ QString ScriptFace(const QString &language)
         {"zh_CN", "Noto Sans CJK SC"},  {"zh_TW", "Noto Sans CJK TC"},  {"zh_HK", "Noto Sans CJK HK"},
         {"ur", "Noto Naskh Arabic UI"}, {"mr", "Noto Sans Devanagari"}, {"ne", "Noto Sans Devanagari"},
         {"as", "Noto Sans Bengali"},    {"gu", "Noto Sans Gujarati"},   {"pa", "Noto Sans Gurmukhi"},
-        {"ta", "Noto Sans Tamil"},      {"te", "Noto Sans Telugu"},     {"kn", "Noto Sans Kannada"},
-        {"ml", "Noto Sans Malayalam"},  {"or", "Noto Sans Oriya"},      {"si", "Noto Sans Sinhala"},
+        {"te", "Noto Sans Telugu"},     {"kn", "Noto Sans Kannada"},    {"or", "Noto Sans Oriya"},
+        {"si", "Noto Sans Sinhala"},
         {"th", "Noto Sans Thai UI"},    {"my", "Noto Sans Myanmar UI"}, {"am", "Noto Sans Ethiopic"},
         {"ka", "Noto Sans Georgian"},   {"hy", "Noto Sans Armenian"},
     };

@@ -54,14 +54,10 @@ Script ScriptOf(const QLocale &language)
         return {Installed({"Noto Sans Gujarati"}), 12};
     case QLocale::Punjabi:
         return {Installed({"Noto Sans Gurmukhi"}), 12};
-    case QLocale::Tamil:
-        return {Installed({"Noto Sans Tamil"}), 12};
     case QLocale::Telugu:
         return {Installed({"Noto Sans Telugu"}), 12};
     case QLocale::Kannada:
-        return {Installed({"Noto Sans Kannada"}), 12};
-    case QLocale::Malayalam:
-        return {Installed({"Noto Sans Malayalam"}), 12};
+        return {Installed({"Noto Sans Kannada"}), 11};
     case QLocale::Odia:
         return {Installed({"Noto Sans Oriya"}), 12};
     case QLocale::Sinhala:
@@ -73,7 +69,7 @@ Script ScriptOf(const QLocale &language)
     case QLocale::Amharic:
         return {Installed({"Noto Sans Ethiopic"}), 12};
     case QLocale::Georgian:
-        return {Installed({"Noto Sans Georgian"}), 11};
+        return {Installed({"Noto Sans Georgian"}), 10};
     case QLocale::Armenian:
         return {Installed({"Noto Sans Armenian"}), 11};
     case QLocale::Japanese:

@@ -1,0 +1,339 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uz" sourcelanguage="en">
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Translate as RTL for a language written from right to left (the whole window is then mirrored); as LTR otherwise.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>frmSumbrix</name>
+    <message>
+        <source>Problem</source>
+        <translation>Misol</translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <translation>Javoblar</translation>
+    </message>
+    <message>
+        <source>More free learning tools at %1</source>
+        <translation>Yana bepul oʻquv vositalari: %1</translation>
+    </message>
+    <message>
+        <source>Score Sheet</source>
+        <translation>Natijalar</translation>
+    </message>
+    <message>
+        <source>Your score</source>
+        <translation>Ballaring</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <extracomment>Heading of the count of right answers; the box is 33 pixels wide.</extracomment>
+        <translation>Toʻgʻri</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <extracomment>Heading of the count of wrong answers; the box is 33 pixels wide.</extracomment>
+        <translation>Xato</translation>
+    </message>
+    <message>
+        <source>Problem du jour </source>
+        <translation>Sening misoling </translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
+        <translation>Vaqt</translation>
+    </message>
+    <message>
+        <source>Setup </source>
+        <translation>Tanlash </translation>
+    </message>
+    <message>
+        <source>from</source>
+        <extracomment>Above the smallest number drawn; the box is 25 pixels wide.</extracomment>
+        <translation>ost</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <extracomment>Above the largest number drawn; the box is 17 pixels wide.</extracomment>
+        <translation>ust</translation>
+    </message>
+    <message>
+        <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
+        <translation>Sumbrix bepul.  Uni sonlarni yaxshi koʻradigan doʻstlaringga koʻrsat.</translation>
+    </message>
+    <message>
+        <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
+        <translation>Versiya %1 © 2026 Sumbrix mualliflari. GNU GPL 3 yoki keyingisi.</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Sahifalar</translation>
+    </message>
+    <message>
+        <source>Problem and Diagnostics pages</source>
+        <translation>“Misol” va “Javoblar” sahifalari</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>Amal turi</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Eng kichik son</translation>
+    </message>
+    <message>
+        <source>Smallest number drawn</source>
+        <translation>Misollardagi eng kichik son</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Eng katta son</translation>
+    </message>
+    <message>
+        <source>Largest number drawn</source>
+        <translation>Misollardagi eng katta son</translation>
+    </message>
+    <message>
+        <source>Largest number</source>
+        <translation>Eng katta son</translation>
+    </message>
+    <message>
+        <source>Sets the largest number drawn</source>
+        <translation>Misollardagi eng katta sonni tanlaydi</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>Birinchi son</translation>
+    </message>
+    <message>
+        <source>Operation sign</source>
+        <translation>Amal belgisi</translation>
+    </message>
+    <message>
+        <source>Second number</source>
+        <translation>Ikkinchi son</translation>
+    </message>
+    <message>
+        <source>Type the answer, then press Enter</source>
+        <translation>Javobni yoz, keyin Enter tugmasini bos</translation>
+    </message>
+    <message>
+        <source>Seconds on this problem</source>
+        <translation>Bu misolga ketgan soniyalar</translation>
+    </message>
+    <message>
+        <source>Right answers</source>
+        <translation>Toʻgʻri javoblar</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>Xato javoblar</translation>
+    </message>
+    <message>
+        <source>Percent right</source>
+        <translation>Toʻgʻri javoblar foizi</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Ball</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Javoblar</translation>
+    </message>
+    <message>
+        <source>Every graded answer with its time</source>
+        <translation>Tekshirilgan har bir javob va uning vaqti</translation>
+    </message>
+    <message>
+        <source>Opens the learning-tools page in the browser</source>
+        <translation>Oʻquv vositalari sahifasini brauzerda ochadi</translation>
+    </message>
+    <message>
+        <source>Learning tools</source>
+        <translation>Oʻquv vositalari</translation>
+    </message>
+    <message>
+        <source>Picture that opens the learning-tools page</source>
+        <translation>Oʻquv vositalari sahifasini ochadigan rasm</translation>
+    </message>
+    <message>
+        <source>Answer to %1</source>
+        <extracomment>The answer box as a screen reader names it; %1 is the problem in words.</extracomment>
+        <translation>%1 necha boʻladi?</translation>
+    </message>
+    <message>
+        <source>SUM_DIRECTION</source>
+        <extracomment>How schoolbooks in this language write a sum such as 4 + 1 = 5: translate as LTR when it reads from left to right, as RTL when it reads from right to left. Only a right-to-left language may need RTL; every other language writes LTR.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>sign</name>
+    <message>
+        <source>x</source>
+        <extracomment>The multiplication sign of the language&apos;s primary schoolbooks (&quot;×&quot;, &quot;·&quot;); English keeps &quot;x&quot;.</extracomment>
+        <translation>·</translation>
+    </message>
+    <message>
+        <source>/</source>
+        <extracomment>The division sign of the language&apos;s primary schoolbooks (&quot;:&quot;, &quot;÷&quot;, &quot;/&quot;); English keeps &quot;/&quot;.</extracomment>
+        <translation>:</translation>
+    </message>
+</context>
+<context>
+    <name>speech</name>
+    <message>
+        <source>plus</source>
+        <translation>qoʻshuv</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>ayiruv</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>koʻpaytiruv</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>boʻluv</translation>
+    </message>
+    <message>
+        <source>digits</source>
+        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them, or the name of one of ICU&apos;s spell-out rule sets for the language (&quot;%spellout-cardinal-feminine&quot;); see docs/voices.md.</extracomment>
+        <translation>%spellout:
+0: nol;
+1: bir;
+2: ikki;
+3: uch;
+4: toʻrt;
+5: besh;
+6: olti;
+7: yetti;
+8: sakkiz;
+9: toʻqqiz;
+10: oʻn[ &gt;&gt;];
+20: yigirma[ &gt;&gt;];
+30: oʻttiz[ &gt;&gt;];
+40: qirq[ &gt;&gt;];
+50: ellik[ &gt;&gt;];
+60: oltmish[ &gt;&gt;];
+70: yetmish[ &gt;&gt;];
+80: sakson[ &gt;&gt;];
+90: toʻqson[ &gt;&gt;];
+100: yuz[ &gt;&gt;];
+200: &lt;&lt; yuz[ &gt;&gt;];
+1000: ming[ &gt;&gt;];
+2000: &lt;&lt; ming[ &gt;&gt;];
+1000000: =#,##0=;</translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <extracomment>A number below zero (a score) as a screen reader says it; %1 is the number without its sign.</extracomment>
+        <translation>minus %1</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>A problem read aloud: %1 and %3 are the numbers, %2 the operation (&quot;plus&quot;).</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>Right. %1</source>
+        <extracomment>Said after a right answer; %1 is the next problem.</extracomment>
+        <translation>Toʻgʻri. %1</translation>
+    </message>
+    <message>
+        <source>Wrong. %1</source>
+        <extracomment>Said after a wrong answer; %1 is the next problem.</extracomment>
+        <translation>Xato. %1</translation>
+    </message>
+    <message>
+        <source>Right.</source>
+        <extracomment>Said after a right answer, when the next problem is read on its own.</extracomment>
+        <translation>Toʻgʻri.</translation>
+    </message>
+    <message>
+        <source>Wrong.</source>
+        <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
+        <translation>Xato.</translation>
+    </message>
+    <message>
+        <source>Reading aloud</source>
+        <extracomment>Said when reading aloud is turned on.</extracomment>
+        <translation>Ovoz chiqarib oʻqish yoqildi</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>Ovoz chiqarib oʻqish oʻchirildi</translation>
+    </message>
+    <message>
+        <source>Numbers from %1 to %2. %3</source>
+        <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
+        <translation>Eng kichik son %1, eng katta son %2. %3</translation>
+    </message>
+</context>
+<context>
+    <name>sumbrix</name>
+    <message>
+        <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
+        <translation>Bolalar uchun hisob mashqi: har safar bitta misol, Enter bosilishi bilan tekshiriladi.</translation>
+    </message>
+    <message>
+        <source>%1: takes no files or other arguments: %2</source>
+        <extracomment>%1 is the program, %2 what was given after it.</extracomment>
+        <translation>%1: fayl yoki boshqa argumentlarni qabul qilmaydi: %2</translation>
+    </message>
+    <message>
+        <source>Read the problems and the verdicts aloud. %1 turns it on and off.</source>
+        <extracomment>Help for the --read-aloud option; %1 is the key, Ctrl+R.</extracomment>
+        <translation>Misollarni ovoz chiqarib oʻqiydi va javob toʻgʻri yoki xato ekanini aytadi. %1 ovoz chiqarib oʻqishni yoqadi va oʻchiradi.</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no speech service answers. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: ovoz chiqarib oʻqib boʻlmaydi: nutq xizmati javob bermayapti. Mashq ovozsiz davom etadi.</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no voice speaks this language. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: ovoz chiqarib oʻqib boʻlmaydi: bu tilda gapiradigan ovoz yoʻq. Mashq ovozsiz davom etadi.</translation>
+    </message>
+    <message>
+        <source>%1: reading aloud stopped: the speech service went away. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1: ovoz chiqarib oʻqish toʻxtadi: nutq xizmati uzilib qoldi. Mashq ovozsiz davom etadi.</translation>
+    </message>
+</context>
+<context>
+    <name>sumbrix::Quiz</name>
+    <message>
+        <source>Division</source>
+        <translation>Boʻlish</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Koʻpaytirish</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Ayirish</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Qoʻshish</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <extracomment>The first line of the history, after the time the drill began.</extracomment>
+        <translation>Boshi</translation>
+    </message>
+</context>
+</TS>

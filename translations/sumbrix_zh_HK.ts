@@ -1,0 +1,315 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_HK" sourcelanguage="en">
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Translate as RTL for a language written from right to left (the whole window is then mirrored); as LTR otherwise.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>frmSumbrix</name>
+    <message>
+        <source>Problem</source>
+        <translation>題目</translation>
+    </message>
+    <message>
+        <source>Diagnostics</source>
+        <translation>紀錄</translation>
+    </message>
+    <message>
+        <source>More free learning tools at %1</source>
+        <translation>更多免費學習工具：%1</translation>
+    </message>
+    <message>
+        <source>Score Sheet</source>
+        <translation>成績</translation>
+    </message>
+    <message>
+        <source>Your score</source>
+        <translation>你的分數</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <extracomment>Heading of the count of right answers; the box is 33 pixels wide.</extracomment>
+        <translation>答對</translation>
+    </message>
+    <message>
+        <source>Wrong</source>
+        <extracomment>Heading of the count of wrong answers; the box is 33 pixels wide.</extracomment>
+        <translation>答錯</translation>
+    </message>
+    <message>
+        <source>Problem du jour </source>
+        <translation>這一題 </translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>Setup </source>
+        <translation>設定 </translation>
+    </message>
+    <message>
+        <source>from</source>
+        <extracomment>Above the smallest number drawn; the box is 25 pixels wide.</extracomment>
+        <translation>由</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <extracomment>Above the largest number drawn; the box is 17 pixels wide.</extracomment>
+        <translation>至</translation>
+    </message>
+    <message>
+        <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
+        <translation>Sumbrix 是免費軟件。請與所有喜歡數字的人分享！</translation>
+    </message>
+    <message>
+        <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
+        <translation>版本 %1 © 2026 Sumbrix 作者。GNU GPL 3 或更新版本。</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>頁面</translation>
+    </message>
+    <message>
+        <source>Problem and Diagnostics pages</source>
+        <translation>題目和紀錄頁面</translation>
+    </message>
+    <message>
+        <source>Operation</source>
+        <translation>運算</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>最小的數</translation>
+    </message>
+    <message>
+        <source>Smallest number drawn</source>
+        <translation>題目中最小的數</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>最大的數</translation>
+    </message>
+    <message>
+        <source>Largest number drawn</source>
+        <translation>題目中最大的數</translation>
+    </message>
+    <message>
+        <source>Largest number</source>
+        <translation>最大的數</translation>
+    </message>
+    <message>
+        <source>Sets the largest number drawn</source>
+        <translation>設定題目中最大的數</translation>
+    </message>
+    <message>
+        <source>First number</source>
+        <translation>第一個數</translation>
+    </message>
+    <message>
+        <source>Operation sign</source>
+        <translation>運算符號</translation>
+    </message>
+    <message>
+        <source>Second number</source>
+        <translation>第二個數</translation>
+    </message>
+    <message>
+        <source>Type the answer, then press Enter</source>
+        <translation>輸入答案，然後按 Enter 鍵</translation>
+    </message>
+    <message>
+        <source>Seconds on this problem</source>
+        <translation>這一題用了多少秒</translation>
+    </message>
+    <message>
+        <source>Right answers</source>
+        <translation>答對的題數</translation>
+    </message>
+    <message>
+        <source>Wrong answers</source>
+        <translation>答錯的題數</translation>
+    </message>
+    <message>
+        <source>Percent right</source>
+        <translation>答對的百分比</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>分數</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>答題紀錄</translation>
+    </message>
+    <message>
+        <source>Every graded answer with its time</source>
+        <translation>每一題的答案和答題時間</translation>
+    </message>
+    <message>
+        <source>Opens the learning-tools page in the browser</source>
+        <translation>在瀏覽器開啟學習工具網頁</translation>
+    </message>
+    <message>
+        <source>Learning tools</source>
+        <translation>學習工具</translation>
+    </message>
+    <message>
+        <source>Picture that opens the learning-tools page</source>
+        <translation>開啟學習工具網頁的圖片</translation>
+    </message>
+    <message>
+        <source>Answer to %1</source>
+        <extracomment>The answer box as a screen reader names it; %1 is the problem in words.</extracomment>
+        <translation>%1 的答案</translation>
+    </message>
+    <message>
+        <source>SUM_DIRECTION</source>
+        <extracomment>How schoolbooks in this language write a sum such as 4 + 1 = 5: translate as LTR when it reads from left to right, as RTL when it reads from right to left. Only a right-to-left language may need RTL; every other language writes LTR.</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>sign</name>
+    <message>
+        <source>x</source>
+        <extracomment>The multiplication sign of the language&apos;s primary schoolbooks (&quot;×&quot;, &quot;·&quot;); English keeps &quot;x&quot;.</extracomment>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source>/</source>
+        <extracomment>The division sign of the language&apos;s primary schoolbooks (&quot;:&quot;, &quot;÷&quot;, &quot;/&quot;); English keeps &quot;/&quot;.</extracomment>
+        <translation>÷</translation>
+    </message>
+</context>
+<context>
+    <name>speech</name>
+    <message>
+        <source>plus</source>
+        <translation>加</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>減</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>乘</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>除以</translation>
+    </message>
+    <message>
+        <source>digits</source>
+        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them, or the name of one of ICU&apos;s spell-out rule sets for the language (&quot;%spellout-cardinal-feminine&quot;); see docs/voices.md.</extracomment>
+        <translation>digits</translation>
+    </message>
+    <message>
+        <source>minus %1</source>
+        <extracomment>A number below zero (a score) as a screen reader says it; %1 is the number without its sign.</extracomment>
+        <translation>負%1</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>A problem read aloud: %1 and %3 are the numbers, %2 the operation (&quot;plus&quot;).</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>Right. %1</source>
+        <extracomment>Said after a right answer; %1 is the next problem.</extracomment>
+        <translation>答對了。%1</translation>
+    </message>
+    <message>
+        <source>Wrong. %1</source>
+        <extracomment>Said after a wrong answer; %1 is the next problem.</extracomment>
+        <translation>答錯了。%1</translation>
+    </message>
+    <message>
+        <source>Right.</source>
+        <extracomment>Said after a right answer, when the next problem is read on its own.</extracomment>
+        <translation>答對了。</translation>
+    </message>
+    <message>
+        <source>Wrong.</source>
+        <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
+        <translation>答錯了。</translation>
+    </message>
+    <message>
+        <source>Reading aloud</source>
+        <extracomment>Said when reading aloud is turned on.</extracomment>
+        <translation>開始讀出</translation>
+    </message>
+    <message>
+        <source>Quiet</source>
+        <translation>停止讀出</translation>
+    </message>
+    <message>
+        <source>Numbers from %1 to %2. %3</source>
+        <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
+        <translation>數字由 %1 至 %2。%3</translation>
+    </message>
+</context>
+<context>
+    <name>sumbrix</name>
+    <message>
+        <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
+        <translation>給兒童的計算練習：每次一題，按下 Enter 鍵便立即批改。</translation>
+    </message>
+    <message>
+        <source>%1: takes no files or other arguments: %2</source>
+        <extracomment>%1 is the program, %2 what was given after it.</extracomment>
+        <translation>%1：不接受檔案或其他參數：%2</translation>
+    </message>
+    <message>
+        <source>Read the problems and the verdicts aloud. %1 turns it on and off.</source>
+        <extracomment>Help for the --read-aloud option; %1 is the key, Ctrl+R.</extracomment>
+        <translation>讀出題目和批改結果。按 %1 開啟或關閉讀出。</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no speech service answers. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1：無法讀出：語音服務沒有回應。練習會繼續，但沒有聲音。</translation>
+    </message>
+    <message>
+        <source>%1: cannot read aloud: no voice speaks this language. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1：無法讀出：沒有說這種語言的語音。練習會繼續，但沒有聲音。</translation>
+    </message>
+    <message>
+        <source>%1: reading aloud stopped: the speech service went away. The drill goes on silently.</source>
+        <extracomment>%1 is the program.</extracomment>
+        <translation>%1：已停止讀出：語音服務已中斷。練習會繼續，但沒有聲音。</translation>
+    </message>
+</context>
+<context>
+    <name>sumbrix::Quiz</name>
+    <message>
+        <source>Division</source>
+        <translation>除法</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>乘法</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>減法</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>加法</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <extracomment>The first line of the history, after the time the drill began.</extracomment>
+        <translation>開始</translation>
+    </message>
+</context>
+</TS>
