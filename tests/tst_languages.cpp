@@ -306,6 +306,30 @@ private slots:
         }
     }
 
+    // A catalogue's spell-out, by its own rules or by ICU's rule set of that
+    // name, hands the voice words; a score below zero is said as such.
+    void numbersSpelled_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("he rules") << "he" << 8 << "\u05e9\u05c1\u05b0\u05de\u05d5\u05b9\u05e0\u05b6\u05d4";
+        QTest::newRow("ja rules") << "ja" << 400 << "\u3088\u3093\u3072\u3083\u304f";
+        QTest::newRow("uz rules") << "uz" << 12 << "o\u02bbn ikki";
+        QTest::newRow("cy rule set") << "cy" << 15 << "un deg pump";
+        QTest::newRow("de digits") << "de" << 15 << "15";
+        QTest::newRow("de below zero") << "de" << -21 << "minus 21";
+        QTest::newRow("fa below zero") << "fa" << -21 << "\u0645\u0646\u0641\u06cc \u06f2\u06f1";
+    }
+    void numbersSpelled()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, number);
+        QFETCH(QString, spoken);
+        sumbrix::UseLanguage(QLocale(language));
+        QCOMPARE(sumbrix::SpokenNumber(sumbrix::LocalNumber(QString::number(number), sumbrix::NumberLocale())), spoken);
+    }
+
     // Any script's digits are read as the digits they are.
     void digitsOfAnyScript()
     {
