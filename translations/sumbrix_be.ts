@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>Версія %1 © 2026 аўтары Sumbrix. GNU GPL 3 або навейшая.</translation>
+        <translation>Версія %1 © 2026 аўтары Sumbrix. GNU GPL 3 або пазнейшая версія.</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -208,8 +208,8 @@
     </message>
     <message>
         <source>digits</source>
-        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them, or the name of one of ICU&apos;s spell-out rule sets for the language (&quot;%spellout-cardinal-feminine&quot;); see docs/voices.md.</extracomment>
-        <translation>digits</translation>
+        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
+        <translation>0: =0=; 100: сто[ &gt;&gt;]; 200: =0=;</translation>
     </message>
     <message>
         <source>minus %1</source>
@@ -224,31 +224,31 @@
     <message>
         <source>Right. %1</source>
         <extracomment>Said after a right answer; %1 is the next problem.</extracomment>
-        <translation>Правільна. %1</translation>
+        <translation>Добра. %1</translation>
     </message>
     <message>
         <source>Wrong. %1</source>
         <extracomment>Said after a wrong answer; %1 is the next problem.</extracomment>
-        <translation>Няправільна. %1</translation>
+        <translation>Памылка. %1</translation>
     </message>
     <message>
         <source>Right.</source>
         <extracomment>Said after a right answer, when the next problem is read on its own.</extracomment>
-        <translation>Правільна.</translation>
+        <translation>Добра.</translation>
     </message>
     <message>
         <source>Wrong.</source>
         <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
-        <translation>Няправільна.</translation>
+        <translation>Памылка.</translation>
     </message>
     <message>
         <source>Reading aloud</source>
         <extracomment>Said when reading aloud is turned on.</extracomment>
-        <translation>Чытанне ўслых уключана</translation>
+        <translation>Чытаю ўслых</translation>
     </message>
     <message>
         <source>Quiet</source>
-        <translation>Чытанне ўслых выключана</translation>
+        <translation>Больш не чытаю ўслых</translation>
     </message>
     <message>
         <source>Numbers from %1 to %2. %3</source>

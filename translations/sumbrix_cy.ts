@@ -66,11 +66,11 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>Mae Sumbrix am ddim.  Rho fe i bawb sy’n hoffi rhifau.</translation>
+        <translation>Mae Sumbrix am ddim.  Rhanna fe â phawb sy’n hoffi rhifau.</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>Fersiwn %1 © 2026 awduron Sumbrix. GNU GPL 3 neu ddiweddarach.</translation>
+        <translation>Fersiwn %1 © 2026 awduron Sumbrix. GNU GPL 3 neu fersiwn diweddarach.</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -82,7 +82,7 @@
     </message>
     <message>
         <source>Operation</source>
-        <translation>Gweithrediad</translation>
+        <translation>Math o sym</translation>
     </message>
     <message>
         <source>From</source>
@@ -208,8 +208,8 @@
     </message>
     <message>
         <source>digits</source>
-        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them, or the name of one of ICU&apos;s spell-out rule sets for the language (&quot;%spellout-cardinal-feminine&quot;); see docs/voices.md.</extracomment>
-        <translation>%spellout-numbering</translation>
+        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
+        <translation>%spellout: 0: sero; 1: un; 2: dau; 3: tri; 4: pedwar; 5: pump; 6: chwech; 7: saith; 8: wyth; 9: naw; 10: deg; 11: un deg &gt;&gt;; 20: dau ddeg[ &gt;&gt;]; 30: tri deg[ &gt;&gt;]; 40: pedwar deg[ &gt;&gt;]; 50: pum deg[ &gt;&gt;]; 60: chwe deg[ &gt;&gt;]; 70: saith deg[ &gt;&gt;]; 80: wyth deg[ &gt;&gt;]; 90: naw deg[ &gt;&gt;]; 100: cant[ &gt;&gt;]; 200: dau gant[ &gt;&gt;]; 300: tri chant[ &gt;&gt;]; 400: pedwar cant[ &gt;&gt;];</translation>
     </message>
     <message>
         <source>minus %1</source>

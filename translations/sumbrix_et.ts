@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>Setup </source>
-        <translation>Seaded </translation>
+        <translation>Vali </translation>
     </message>
     <message>
         <source>from</source>
@@ -62,7 +62,7 @@
     <message>
         <source>to</source>
         <extracomment>Above the largest number drawn; the box is 17 pixels wide.</extracomment>
-        <translation>ots</translation>
+        <translation>lõpp</translation>
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>To</source>
-        <translation>Ots</translation>
+        <translation>Lõpp</translation>
     </message>
     <message>
         <source>Largest number drawn</source>
@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>digits</source>
-        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them, or the name of one of ICU&apos;s spell-out rule sets for the language (&quot;%spellout-cardinal-feminine&quot;); see docs/voices.md.</extracomment>
+        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
         <translation>digits</translation>
     </message>
     <message>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>Ikasteko tresna doako gehiago: %1</translation>
+        <translation>Ikasteko doako tresna gehiago: %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>Setup </source>
-        <translation>Ezarpenak </translation>
+        <translation>Aukeratu </translation>
     </message>
     <message>
         <source>from</source>
@@ -86,7 +86,7 @@
     </message>
     <message>
         <source>From</source>
-        <translation>Behetik</translation>
+        <translation>Nondik</translation>
     </message>
     <message>
         <source>Smallest number drawn</source>
@@ -94,7 +94,7 @@
     </message>
     <message>
         <source>To</source>
-        <translation>Goraino</translation>
+        <translation>Noraino</translation>
     </message>
     <message>
         <source>Largest number drawn</source>
@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>digits</source>
-        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them, or the name of one of ICU&apos;s spell-out rule sets for the language (&quot;%spellout-cardinal-feminine&quot;); see docs/voices.md.</extracomment>
+        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
         <translation>digits</translation>
     </message>
     <message>

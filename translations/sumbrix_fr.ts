@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>D&apos;autres outils gratuits : %1</translation>
+        <translation>D&apos;autres outils gratuits&#xa0;: %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>digits</source>
-        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them, or the name of one of ICU&apos;s spell-out rule sets for the language (&quot;%spellout-cardinal-feminine&quot;); see docs/voices.md.</extracomment>
+        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
         <translation>digits</translation>
     </message>
     <message>
@@ -260,12 +260,12 @@
     <name>sumbrix</name>
     <message>
         <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
-        <translation>Entraînement au calcul pour les enfants : un calcul à la fois, corrigé dès qu&apos;on appuie sur Entrée.</translation>
+        <translation>Entraînement au calcul pour les enfants&#xa0;: un calcul à la fois, corrigé dès qu&apos;on appuie sur Entrée.</translation>
     </message>
     <message>
         <source>%1: takes no files or other arguments: %2</source>
         <extracomment>%1 is the program, %2 what was given after it.</extracomment>
-        <translation>%1 : n&apos;accepte ni fichier ni autre argument : %2</translation>
+        <translation>%1&#xa0;: n&apos;accepte ni fichier ni autre argument&#xa0;: %2</translation>
     </message>
     <message>
         <source>Read the problems and the verdicts aloud. %1 turns it on and off.</source>
@@ -275,17 +275,17 @@
     <message>
         <source>%1: cannot read aloud: no speech service answers. The drill goes on silently.</source>
         <extracomment>%1 is the program.</extracomment>
-        <translation>%1 : lecture à voix haute impossible : aucun service de synthèse vocale ne répond. L&apos;entraînement continue en silence.</translation>
+        <translation>%1&#xa0;: lecture à voix haute impossible&#xa0;: aucun service de synthèse vocale ne répond. L&apos;entraînement continue en silence.</translation>
     </message>
     <message>
         <source>%1: cannot read aloud: no voice speaks this language. The drill goes on silently.</source>
         <extracomment>%1 is the program.</extracomment>
-        <translation>%1 : lecture à voix haute impossible : aucune voix ne parle cette langue. L&apos;entraînement continue en silence.</translation>
+        <translation>%1&#xa0;: lecture à voix haute impossible&#xa0;: aucune voix ne parle cette langue. L&apos;entraînement continue en silence.</translation>
     </message>
     <message>
         <source>%1: reading aloud stopped: the speech service went away. The drill goes on silently.</source>
         <extracomment>%1 is the program.</extracomment>
-        <translation>%1 : lecture à voix haute arrêtée : le service de synthèse vocale ne répond plus. L&apos;entraînement continue en silence.</translation>
+        <translation>%1&#xa0;: lecture à voix haute arrêtée&#xa0;: le service de synthèse vocale ne répond plus. L&apos;entraînement continue en silence.</translation>
     </message>
 </context>
 <context>

@@ -66,11 +66,11 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>Tá Sumbrix saor in aisce.  Tabhair é do gach duine ar maith leo uimhreacha.</translation>
+        <translation>Tá Sumbrix saor in aisce.  Roinn é le cairde na n-uimhreacha.</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>Leagan %1 © 2026 údair Sumbrix. GNU GPL 3 nó níos déanaí.</translation>
+        <translation>Leagan %1 © 2026 údair Sumbrix. GNU GPL 3 nó leagan níos déanaí.</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>Seconds on this problem</source>
-        <translation>Líon na soicindí ar an suim seo</translation>
+        <translation>Líon na soicindí ar an tsuim seo</translation>
     </message>
     <message>
         <source>Right answers</source>
@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>digits</source>
-        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them, or the name of one of ICU&apos;s spell-out rule sets for the language (&quot;%spellout-cardinal-feminine&quot;); see docs/voices.md.</extracomment>
+        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
         <translation>digits</translation>
     </message>
     <message>

@@ -208,8 +208,8 @@
     </message>
     <message>
         <source>digits</source>
-        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them, or the name of one of ICU&apos;s spell-out rule sets for the language (&quot;%spellout-cardinal-feminine&quot;); see docs/voices.md.</extracomment>
-        <translation>digits</translation>
+        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
+        <translation>%main: 0: =0=; 100: сто[ &gt;%%rest&gt;]; 200: двесте[ &gt;%%rest&gt;]; 300: триста[ &gt;%%rest&gt;]; 400: четиристотини; 401: =0=; %%rest: 1: и =0=; 21: =0=; 30: и =0=; 31: =0=; 40: и =0=; 41: =0=; 50: и =0=; 51: =0=; 60: и =0=; 61: =0=; 70: и =0=; 71: =0=; 80: и =0=; 81: =0=; 90: и =0=; 91: =0=;</translation>
     </message>
     <message>
         <source>minus %1</source>

@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>Setup </source>
-        <translation>Zgjidh </translation>
+        <translation>Cilësimet </translation>
     </message>
     <message>
         <source>from</source>
@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>Versioni %1 © 2026 autorët e Sumbrix. GNU GPL 3 ose më i ri.</translation>
+        <translation>Versioni %1 © 2026 autorët e Sumbrix. GNU GPL 3 ose version më i ri.</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>Seconds on this problem</source>
-        <translation>Sa sekonda ke për këtë ushtrim</translation>
+        <translation>Sa sekonda ke punuar me këtë ushtrim</translation>
     </message>
     <message>
         <source>Right answers</source>
@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>digits</source>
-        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them, or the name of one of ICU&apos;s spell-out rule sets for the language (&quot;%spellout-cardinal-feminine&quot;); see docs/voices.md.</extracomment>
+        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
         <translation>digits</translation>
     </message>
     <message>
@@ -260,7 +260,7 @@
     <name>sumbrix</name>
     <message>
         <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
-        <translation>Ushtrime me llogari për fëmijë: një ushtrim në një kohë, i kontrolluar sapo shtypet Enter.</translation>
+        <translation>Ushtrime me llogari për fëmijë: ushtrimet një nga një, secili kontrollohet sapo shtypet Enter.</translation>
     </message>
     <message>
         <source>%1: takes no files or other arguments: %2</source>

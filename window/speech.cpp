@@ -65,14 +65,8 @@ const icu::RuleBasedNumberFormat *SpellOut(const QString &rules)
     UErrorCode status = U_ZERO_ERROR;
     const icu::Locale locale(language.toUtf8().constData());
     const icu::UnicodeString text(reinterpret_cast<const char16_t *>(rules.utf16()), int32_t(rules.size()));
-    if (rules.startsWith(QLatin1Char('%')) && !rules.contains(QLatin1Char(':'))) {
-        format = std::make_unique<icu::RuleBasedNumberFormat>(icu::URBNF_SPELLOUT, locale, status);
-        if (U_SUCCESS(status))
-            format->setDefaultRuleSet(text, status);
-    } else {
-        UParseError where;
-        format = std::make_unique<icu::RuleBasedNumberFormat>(text, locale, where, status);
-    }
+    UParseError where;
+    format = std::make_unique<icu::RuleBasedNumberFormat>(text, locale, where, status);
     if (U_FAILURE(status))
         format.reset();
     return format.get();
@@ -82,7 +76,7 @@ const icu::RuleBasedNumberFormat *SpellOut(const QString &rules)
 
 QString SpokenNumber(const QString &shown)
 {
-    //: Leave as "digits" where the language's voice reads numbers written in digits. Otherwise rules of ICU's rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them, or the name of one of ICU's spell-out rule sets for the language ("%spellout-cardinal-feminine"); see docs/voices.md.
+    //: Leave as "digits" where the language's voice reads numbers written in digits. Otherwise rules of ICU's rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.
     const QString rules = QCoreApplication::translate("speech", "digits");
     bool whole = false;
     const int n = AsciiDigits(shown).trimmed().toInt(&whole);
