@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>Thêm trò chơi học tập miễn phí: %1</translation>
+        <translation>Trò chơi miễn phí: %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>

@@ -83,6 +83,9 @@ Script ScriptOf(const QLocale &language)
                     ? Installed({"Noto Sans CJK TC", "WenQuanYi Micro Hei"})
                     : Installed({"Noto Sans CJK SC", "WenQuanYi Micro Hei"}),
                 12};
+    case QLocale::Vietnamese:
+        // At 10 pixels ắ and ằ, ấ and ầ look the same.
+        return {{}, 12};
     default:
         return {{}, 10};
     }
