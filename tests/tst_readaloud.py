@@ -31,10 +31,12 @@ import tst_orca as desktop  # noqa: E402  (the private X display and the reaping
 SKIP = 77
 LIMIT = 60
 # The languages played through: English, two catalogues with voices of
-# espeak-ng's, and Chinese, whose voice is listed under Mandarin's code
-# ("cmn"), not "zh": how speech-dispatcher is told which voice to speak.
+# espeak-ng's, and Chinese, whose voices are listed under Mandarin's and
+# Cantonese's codes ("cmn", "yue"), not "zh": how speech-dispatcher is told
+# which voice to speak.
 LANGUAGES = [("en", None), ("de", r"LANGUAGE de"), ("fr", r"LANGUAGE fr"),
-             ("zh_CN", r"SYNTHESIS_VOICE Chinese \(Mandarin, latin as Pinyin\)")]
+             ("zh_CN", r"SYNTHESIS_VOICE Chinese \(Mandarin, latin as Pinyin\)"),
+             ("zh_HK", r"SYNTHESIS_VOICE Chinese \(Cantonese")]
 failures = []
 scratch = []  # folders of sessions whose logs are not worth keeping
 
