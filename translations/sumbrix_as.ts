@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>আৰু বিনামূলীয়া খেল: %1</translation>
+        <translation>আৰু বিনামূলীয়া খেল: %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
@@ -66,11 +66,11 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>Sumbrix বিনামূলীয়া।  বন্ধুসকলক দিয়া।</translation>
+        <translation>Sumbrix বিনামূলীয়া।  বন্ধুসকলক দিয়া।</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>সংস্কৰণ %1 © ২০২৬ Sumbrix লেখক। GNU GPL 3 বা পিছৰ।</translation>
+        <translation>সংস্কৰণ %1 © 2026 Sumbrix লেখক। GNU GPL 3 বা পিছৰ।</translation>
     </message>
     <message>
         <source>Pages</source>

@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>Sumbrix મફત છે.  જેને સંખ્યાઓ ગમે છે તે બધાને આપ.</translation>
+        <translation>Sumbrix મફત છે.  જેને સંખ્યાઓ ગમે તે બધાને આ આપ.</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
@@ -214,7 +214,7 @@
     <message>
         <source>minus %1</source>
         <extracomment>A number below zero (a score) as a screen reader says it; %1 is the number without its sign.</extracomment>
-        <translation>માઈનસ %1</translation>
+        <translation>માઇનસ %1</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>
@@ -253,7 +253,7 @@
     <message>
         <source>Numbers from %1 to %2. %3</source>
         <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
-        <translation>સંખ્યાઓ %1 થી %2. %3</translation>
+        <translation>%1 થી %2 સુધીની સંખ્યાઓ. %3</translation>
     </message>
 </context>
 <context>

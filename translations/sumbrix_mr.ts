@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>Sumbrix मोफत आहे.  ज्यांना संख्या आवडतात त्या सगळ्यांना दे.</translation>
+        <translation>Sumbrix मोफत आहे.  संख्या आवडणाऱ्या सगळ्यांना हे दे.</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>

@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Diagnostics</source>
-        <translation>ତୁମ ଉତ୍ତର</translation>
+        <translation>ଉତ୍ତର</translation>
     </message>
     <message>
         <source>More free learning tools at %1</source>
@@ -66,11 +66,11 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>Sumbrix ମାଗଣା।  ସଂଖ୍ୟା ଭଲ ପାଉଥିବା ସମସ୍ତଙ୍କୁ ଦିଅ।</translation>
+        <translation>Sumbrix ମାଗଣା ।  ସଂଖ୍ୟା ଭଲ ପାଉଥିବା ସମସ୍ତଙ୍କୁ ଏହା ଦିଅ ।</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>Sumbrix %1 © 2026 ଏହାର ଲେଖକ। GNU GPL 3 ବା ପରର।</translation>
+        <translation>Sumbrix %1 © 2026 ଏହାର ଲେଖକ । GNU GPL 3 ବା ପରର ।</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -78,7 +78,7 @@
     </message>
     <message>
         <source>Problem and Diagnostics pages</source>
-        <translation>ଅଙ୍କ ଓ ତୁମ ଉତ୍ତର ପୃଷ୍ଠା</translation>
+        <translation>ଅଙ୍କ ଓ ଉତ୍ତର ପୃଷ୍ଠା</translation>
     </message>
     <message>
         <source>Operation</source>

@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>Sumbrix مفت ہے۔  اسے اپنے دوستوں کو بھی دو۔</translation>
+        <translation>یہ ایپ مفت ہے۔  جنہیں گنتی اچھی لگتی ہے، اُنہیں بھی دے دو۔</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
@@ -253,7 +253,7 @@
     <message>
         <source>Numbers from %1 to %2. %3</source>
         <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
-        <translation>اعداد %1 سے %2 تک۔ %3</translation>
+        <translation>%1 سے %2 تک کے عدد۔ %3</translation>
     </message>
 </context>
 <context>
