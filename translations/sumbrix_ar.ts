@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>برنامج Sumbrix مجاني.  شاركه مع كل من يحب الأعداد.</translation>
+        <translation>برنامج Sumbrix مجاني. شارِكْهُ مَعَ كُلِّ مَنْ يُحِبُّ الأَعْداد.</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>

@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>Sumbrix doakoa da.  Partekatu zenbakiak gustuko dituen edonorekin.</translation>
+        <translation>Sumbrix doakoa da.  Partekatu zenbakizaleekin.</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>

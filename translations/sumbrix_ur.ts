@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>یہ ایپ مفت ہے۔  جنہیں گنتی اچھی لگتی ہے، اُنہیں بھی دے دو۔</translation>
+        <translation>یہ ایپ مفت ہے۔  اسے اپنے دوستوں کو بھی دو۔</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>

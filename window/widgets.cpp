@@ -197,7 +197,7 @@ QSize HistoryDelegate::sizeHint(const QStyleOptionViewItem &option, const QModel
         // A row of room between the ink and the selection's frame, above
         // and below (Devanagari's vowel signs reach below the line).
         if (bottom >= top)
-            grown_ = 2 * std::max({0, 2 - top, bottom - (size.height() - 3)});
+            grown_ = 2 * std::max({0, 3 - top, bottom - (size.height() - 4)});
     }
     size.setHeight(size.height() + grown_);
     return size;
