@@ -48,7 +48,7 @@
     <message>
         <source>Time:</source>
         <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
-        <translation>Sek.</translation>
+        <translation>Tyd</translation>
     </message>
     <message>
         <source>Setup </source>
@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>Weergawe %1 © 2026 die Sumbrix-outeurs. GNU GPL 3 of later.</translation>
+        <translation>Weergawe %1 © 2026 die Sumbrix-outeurs. GNU GPL 3 of &apos;n latere weergawe.</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -114,7 +114,7 @@
     </message>
     <message>
         <source>Operation sign</source>
-        <translation>Teken van die som</translation>
+        <translation>Bewerkingsteken</translation>
     </message>
     <message>
         <source>Second number</source>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>ነጻ የመማሪያ ፕሮግራሞች፦ %1</translation>
+        <translation>ተጨማሪ ነጻ ፕሮግራሞች፦ %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>

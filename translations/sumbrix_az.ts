@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>Digər pulsuz dərs proqramları: %1</translation>
+        <translation>Pulsuz dərs proqramları: %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>Versiya %1 © 2026 Sumbrix müəllifləri. GNU GPL 3 və ya daha yeni.</translation>
+        <translation>Versiya %1 © 2026 Sumbrix müəllifləri. GNU GPL 3 və ya daha yeni versiya.</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>Seconds on this problem</source>
-        <translation>Bu misala neçə saniyə sərf etdiyin</translation>
+        <translation>Bu misala sərf etdiyin saniyələr</translation>
     </message>
     <message>
         <source>Right answers</source>
@@ -309,7 +309,7 @@
     <message>
         <source>Begin</source>
         <extracomment>The first line of the history, after the time the drill began.</extracomment>
-        <translation>Başla</translation>
+        <translation>Başlanğıc</translation>
     </message>
 </context>
 </TS>

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Your score</source>
-        <translation>Միավորներ</translation>
+        <translation>Քո միավորը</translation>
     </message>
     <message>
         <source>Right</source>
@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>Sumbrix-ն անվճար է։  Պատմիր դրա մասին թվեր սիրողներին։</translation>
+        <translation>Sumbrix-ն անվճար է։  Կիսվիր այն բոլոր նրանց հետ, ովքեր թվեր են սիրում։</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
@@ -122,7 +122,7 @@
     </message>
     <message>
         <source>Type the answer, then press Enter</source>
-        <translation>Գրիր պատասխանը, հետո սեղմիր Enter</translation>
+        <translation>Գրիր պատասխանը և սեղմիր Enter ստեղնը</translation>
     </message>
     <message>
         <source>Seconds on this problem</source>
@@ -200,7 +200,7 @@
     </message>
     <message>
         <source>times</source>
-        <translation>բազմապատկած</translation>
+        <translation>անգամ</translation>
     </message>
     <message>
         <source>divided by</source>
@@ -265,7 +265,7 @@
     <message>
         <source>%1: takes no files or other arguments: %2</source>
         <extracomment>%1 is the program, %2 what was given after it.</extracomment>
-        <translation>%1: ֆայլեր կամ այլ արգումենտներ չի ընդունում: %2</translation>
+        <translation>%1: ֆայլեր կամ այլ արգումենտներ չի ընդունում՝ %2</translation>
     </message>
     <message>
         <source>Read the problems and the verdicts aloud. %1 turns it on and off.</source>
@@ -275,17 +275,17 @@
     <message>
         <source>%1: cannot read aloud: no speech service answers. The drill goes on silently.</source>
         <extracomment>%1 is the program.</extracomment>
-        <translation>%1: հնարավոր չէ բարձրաձայն կարդալ: խոսքի ծառայությունը չի պատասխանում։ Վարժանքը շարունակվում է առանց ձայնի։</translation>
+        <translation>%1: հնարավոր չէ բարձրաձայն կարդալ՝ խոսքի ծառայությունը չի պատասխանում։ Վարժանքը շարունակվում է առանց ձայնի։</translation>
     </message>
     <message>
         <source>%1: cannot read aloud: no voice speaks this language. The drill goes on silently.</source>
         <extracomment>%1 is the program.</extracomment>
-        <translation>%1: հնարավոր չէ բարձրաձայն կարդալ: այս լեզվով խոսող ձայն չկա։ Վարժանքը շարունակվում է առանց ձայնի։</translation>
+        <translation>%1: հնարավոր չէ բարձրաձայն կարդալ՝ այս լեզվով խոսող ձայն չկա։ Վարժանքը շարունակվում է առանց ձայնի։</translation>
     </message>
     <message>
         <source>%1: reading aloud stopped: the speech service went away. The drill goes on silently.</source>
         <extracomment>%1 is the program.</extracomment>
-        <translation>%1: բարձրաձայն ընթերցումը դադարեց: խոսքի ծառայությունն անջատվեց։ Վարժանքը շարունակվում է առանց ձայնի։</translation>
+        <translation>%1: բարձրաձայն ընթերցումը դադարեց՝ խոսքի ծառայությունն անջատվեց։ Վարժանքը շարունակվում է առանց ձայնի։</translation>
     </message>
 </context>
 <context>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>უფასო სასწავლო თამაშები: %1</translation>
+        <translation>მეტი უფასო თამაში: %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Your score</source>
-        <translation>ქულები</translation>
+        <translation>შენი ქულა</translation>
     </message>
     <message>
         <source>Right</source>
@@ -66,11 +66,11 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>Sumbrix უფასოა.  უამბე მასზე ყველას, ვისაც რიცხვები უყვარს.</translation>
+        <translation>Sumbrix უფასოა.  გაუზიარე ყველას, ვისაც რიცხვები უყვარს.</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>ვერსია %1 © 2026 Sumbrix-ის ავტორები. GNU GPL 3 ან ახალი.</translation>
+        <translation>ვერსია %1 © 2026 Sumbrix-ის ავტორები. GNU GPL 3 ან უფრო ახალი.</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -122,7 +122,7 @@
     </message>
     <message>
         <source>Type the answer, then press Enter</source>
-        <translation>ჩაწერე პასუხი და დააჭირე Enter-ს</translation>
+        <translation>ჩაწერე პასუხი და დააჭირე Enter ღილაკს</translation>
     </message>
     <message>
         <source>Seconds on this problem</source>
@@ -200,7 +200,7 @@
     </message>
     <message>
         <source>times</source>
-        <translation>გამრავლებული</translation>
+        <translation>ჯერ</translation>
     </message>
     <message>
         <source>divided by</source>
@@ -260,7 +260,7 @@
     <name>sumbrix</name>
     <message>
         <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
-        <translation>არითმეტიკის ვარჯიში ბავშვებისთვის: ერთ ჯერზე ერთი მაგალითი, რომელიც მოწმდება Enter-ის დაჭერისთანავე.</translation>
+        <translation>არითმეტიკის ვარჯიში ბავშვებისთვის: მაგალითები სათითაოდ, რომლებიც მოწმდება Enter-ის დაჭერისთანავე.</translation>
     </message>
     <message>
         <source>%1: takes no files or other arguments: %2</source>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>Тағы да тегін оқу құралдары: %1</translation>
+        <translation>Тегін оқу құралдары: %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>Нұсқа %1 © 2026 Sumbrix авторлары. GNU GPL 3 не одан кейінгі.</translation>
+        <translation>Нұсқа %1 © 2026 Sumbrix авторлары. GNU GPL 3 не одан кейінгі нұсқасы.</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -260,7 +260,7 @@
     <name>sumbrix</name>
     <message>
         <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
-        <translation>Балаларға арналған есеп жаттығуы: бір мезетте бір мысал, Enter басылған соң бірден тексеріледі.</translation>
+        <translation>Балаларға арналған есеп жаттығуы: мысалдар бір-бірлеп беріледі, Enter басылған соң бірден тексеріледі.</translation>
     </message>
     <message>
         <source>%1: takes no files or other arguments: %2</source>

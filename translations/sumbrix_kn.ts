@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>ಉಚಿತ ಕಲಿಕೆಯ ಆಟಗಳು: %1</translation>
+        <translation>ಇನ್ನಷ್ಟು ಕಲಿಕಾ ಸಾಧನಗಳು: %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
@@ -62,15 +62,15 @@
     <message>
         <source>to</source>
         <extracomment>Above the largest number drawn; the box is 17 pixels wide.</extracomment>
-        <translation>ತನಕ</translation>
+        <translation>ಗೆ</translation>
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>Sumbrix ಉಚಿತ.  ಸಂಖ್ಯೆಗಳನ್ನು ಇಷ್ಟಪಡುವ ಎಲ್ಲರ ಜೊತೆ ಹಂಚಿಕೋ.</translation>
+        <translation>Sumbrix ಉಚಿತ.  ಸಂಖ್ಯೆ ಇಷ್ಟಪಡುವ ಎಲ್ಲರ ಜೊತೆ ಹಂಚಿಕೋ.</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>ಆವೃತ್ತಿ %1 © 2026 Sumbrix ಲೇಖಕರು. GNU GPL 3 ಅಥವಾ ನಂತರದ್ದು.</translation>
+        <translation>ಆವೃತ್ತಿ %1 © 2026 Sumbrix ಲೇಖಕರು. GNU GPL 3 ಅಥವಾ ನಂತರದ ಆವೃತ್ತಿ.</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>Seconds on this problem</source>
-        <translation>ಈ ಲೆಕ್ಕಕ್ಕೆ ಆದ ಸೆಕೆಂಡುಗಳು</translation>
+        <translation>ಈ ಲೆಕ್ಕಕ್ಕೆ ತೆಗೆದುಕೊಂಡ ಸೆಕೆಂಡುಗಳು</translation>
     </message>
     <message>
         <source>Right answers</source>
@@ -154,15 +154,15 @@
     </message>
     <message>
         <source>Opens the learning-tools page in the browser</source>
-        <translation>ಕಲಿಕೆಯ ಆಟಗಳ ಪುಟವನ್ನು ಬ್ರೌಸರ್‌ನಲ್ಲಿ ತೆರೆಯುತ್ತದೆ</translation>
+        <translation>ಕಲಿಕಾ ಸಾಧನಗಳ ಪುಟವನ್ನು ಬ್ರೌಸರ್‌ನಲ್ಲಿ ತೆರೆಯುತ್ತದೆ</translation>
     </message>
     <message>
         <source>Learning tools</source>
-        <translation>ಕಲಿಕೆಯ ಆಟಗಳು</translation>
+        <translation>ಕಲಿಕಾ ಸಾಧನಗಳು</translation>
     </message>
     <message>
         <source>Picture that opens the learning-tools page</source>
-        <translation>ಕಲಿಕೆಯ ಆಟಗಳ ಪುಟವನ್ನು ತೆರೆಯುವ ಚಿತ್ರ</translation>
+        <translation>ಕಲಿಕಾ ಸಾಧನಗಳ ಪುಟವನ್ನು ತೆರೆಯುವ ಚಿತ್ರ</translation>
     </message>
     <message>
         <source>Answer to %1</source>
@@ -209,7 +209,7 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
-        <translation>digits</translation>
+        <translation>0: =0=; 400: ನಾನೂರು; 401: =0=;</translation>
     </message>
     <message>
         <source>minus %1</source>

@@ -48,11 +48,11 @@
     <message>
         <source>Time:</source>
         <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
-        <translation>Sek.</translation>
+        <translation>Muda</translation>
     </message>
     <message>
         <source>Setup </source>
-        <translation>Chagua </translation>
+        <translation>Chaguo </translation>
     </message>
     <message>
         <source>from</source>
@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>Toleo %1 © 2026 waandishi wa Sumbrix. GNU GPL 3 au toleo jipya.</translation>
+        <translation>Toleo %1 © 2026 waandishi wa Sumbrix. GNU GPL 3 au toleo lolote la baadaye.</translation>
     </message>
     <message>
         <source>Pages</source>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>మరిన్ని ఉచిత ఆటలు: %1</translation>
+        <translation>మరిన్ని ఉచిత సాధనాలు: %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>వెర్షన్ %1 © 2026 Sumbrix రచయితలు. GNU GPL 3 లేదా తర్వాతిది.</translation>
+        <translation>వెర్షన్ %1 © 2026 Sumbrix రచయితలు. GNU GPL 3 లేదా తర్వాతి వెర్షన్.</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -154,15 +154,15 @@
     </message>
     <message>
         <source>Opens the learning-tools page in the browser</source>
-        <translation>బ్రౌజర్‌లో నేర్చుకునే ఆటల పేజీని తెరుస్తుంది</translation>
+        <translation>బ్రౌజర్‌లో నేర్చుకునే సాధనాల పేజీని తెరుస్తుంది</translation>
     </message>
     <message>
         <source>Learning tools</source>
-        <translation>నేర్చుకునే ఆటలు</translation>
+        <translation>నేర్చుకునే సాధనాలు</translation>
     </message>
     <message>
         <source>Picture that opens the learning-tools page</source>
-        <translation>నేర్చుకునే ఆటల పేజీని తెరిచే బొమ్మ</translation>
+        <translation>నేర్చుకునే సాధనాల పేజీని తెరిచే బొమ్మ</translation>
     </message>
     <message>
         <source>Answer to %1</source>
@@ -209,7 +209,7 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
-        <translation>digits</translation>
+        <translation>0: =0=; 100: వంద; 101: నూట &gt;&gt;; 200: =0=;</translation>
     </message>
     <message>
         <source>minus %1</source>
@@ -260,7 +260,7 @@
     <name>sumbrix</name>
     <message>
         <source>An arithmetic drill for children: one problem at a time, graded as soon as Enter is pressed.</source>
-        <translation>పిల్లల కోసం లెక్కల సాధన: ఒకసారి ఒక లెక్క, Enter నొక్కగానే దిద్దుతుంది.</translation>
+        <translation>పిల్లల కోసం లెక్కల సాధన: ఒక్కసారికి ఒక్క లెక్క, Enter నొక్కగానే దిద్దుతుంది.</translation>
     </message>
     <message>
         <source>%1: takes no files or other arguments: %2</source>

@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>Versiya %1 © 2026 Sumbrix mualliflari. GNU GPL 3 yoki keyingisi.</translation>
+        <translation>Versiya %1 © 2026 Sumbrix mualliflari. GNU GPL 3 yoki keyingi versiyasi.</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -333,7 +333,7 @@
     <message>
         <source>Begin</source>
         <extracomment>The first line of the history, after the time the drill began.</extracomment>
-        <translation>Boshi</translation>
+        <translation>Boshlanish</translation>
     </message>
 </context>
 </TS>

@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>版本 %1 © 2026 Sumbrix 作者。GNU GPL 3 或更新版本。</translation>
+        <translation>版本 %1 © 2026 Sumbrix 的作者。GNU GPL 3 或更新版本。</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -209,7 +209,7 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
-        <translation>digits</translation>
+        <translation>%spellout: 0: 零; 1: 一; 2: 二; 3: 三; 4: 四; 5: 五; 6: 六; 7: 七; 8: 八; 9: 九; 10: 十[&gt;&gt;]; 20: &lt;&lt;十[&gt;&gt;]; 100: 一百[&gt;%%tail&gt;]; 200: 兩百[&gt;%%tail&gt;]; 300: &lt;&lt;百[&gt;%%tail&gt;]; 1000: =0=; %%tail: 1: 零=%spellout=; 10: 一=%spellout=; 20: =%spellout=;</translation>
     </message>
     <message>
         <source>minus %1</source>
@@ -224,22 +224,22 @@
     <message>
         <source>Right. %1</source>
         <extracomment>Said after a right answer; %1 is the next problem.</extracomment>
-        <translation>答對了。%1</translation>
+        <translation>答啱咗。%1</translation>
     </message>
     <message>
         <source>Wrong. %1</source>
         <extracomment>Said after a wrong answer; %1 is the next problem.</extracomment>
-        <translation>答錯了。%1</translation>
+        <translation>答錯咗。%1</translation>
     </message>
     <message>
         <source>Right.</source>
         <extracomment>Said after a right answer, when the next problem is read on its own.</extracomment>
-        <translation>答對了。</translation>
+        <translation>答啱咗。</translation>
     </message>
     <message>
         <source>Wrong.</source>
         <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
-        <translation>答錯了。</translation>
+        <translation>答錯咗。</translation>
     </message>
     <message>
         <source>Reading aloud</source>
@@ -253,7 +253,7 @@
     <message>
         <source>Numbers from %1 to %2. %3</source>
         <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
-        <translation>數字由 %1 至 %2。%3</translation>
+        <translation>題目中的數由 %1 至 %2。%3</translation>
     </message>
 </context>
 <context>

@@ -86,6 +86,10 @@ Script ScriptOf(const QLocale &language)
     case QLocale::Vietnamese:
         // At 10 pixels ắ and ằ, ấ and ầ look the same.
         return {{}, 12};
+    case QLocale::Azerbaijani:
+    case QLocale::Kazakh:
+        // At 10 pixels ə and ә read as a, ө as o.
+        return {{}, 11};
     default:
         return {{}, 10};
     }
