@@ -176,7 +176,11 @@ class Speech(desktop.Session):
 def play(program, folder, language, voice):
     tr = catalogue(folder, None if language == "en" else language)
     words = {tr("speech", w): w for w in ("plus", "minus", "times", "divided by")}
-    problem = re.compile(r"(\d+) (" + "|".join(map(re.escape, words)) + r") (\d+)")
+    # Numbers the catalogue spells (Hong Kong's 兩百) cannot be read back to
+    # answer with: there the voice is what is checked.
+    spelled = tr("speech", "digits") != "digits"
+    number = r"(\S+)" if spelled else r"(\d+)"
+    problem = re.compile(number + " (" + "|".join(map(re.escape, words)) + ") " + number)
 
     def answer(m, offset=0):
         a, b = int(m.group(1)), int(m.group(3))
@@ -196,6 +200,8 @@ def play(program, folder, language, voice):
         if voice:
             check(re.search(r"SET SELF " + voice, s.speech_log(), re.I) is not None,
                   f"{name}: the voice is {voice}", re.findall(r"SET SELF (?:LANGUAGE|SYNTHESIS_VOICE) .*", s.speech_log()))
+        if spelled:
+            return s
         # After Enter: the verdict and the next problem, in one sentence.
         right = tr("speech", "Right. %1").replace("%1", "")
         heard = s.heard("Return", typed=answer(m), until=re.escape(right))
