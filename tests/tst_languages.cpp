@@ -45,9 +45,8 @@ QString ScriptFace(const QString &language)
         {"ur", "Noto Naskh Arabic UI"}, {"mr", "Noto Sans Devanagari"}, {"ne", "Noto Sans Devanagari"},
         {"as", "Noto Sans Bengali"},    {"gu", "Noto Sans Gujarati"},   {"pa", "Noto Sans Gurmukhi"},
         {"te", "Noto Sans Telugu"},     {"kn", "Noto Sans Kannada"},    {"or", "Noto Sans Oriya"},
-        {"si", "Noto Sans Sinhala"},
-        {"th", "Noto Sans Thai UI"},    {"my", "Noto Sans Myanmar UI"}, {"am", "Noto Sans Ethiopic"},
-        {"ka", "Noto Sans Georgian"},   {"hy", "Noto Sans Armenian"},
+        {"si", "Noto Sans Sinhala"},    {"am", "Noto Sans Ethiopic"},   {"ka", "Noto Sans Georgian"},
+        {"hy", "Noto Sans Armenian"},
     };
     return faces.value(language);
 }

@@ -35,8 +35,7 @@ Script ScriptOf(const QLocale &language)
     // per language, so that each draws the shared characters in the forms
     // its schools teach.
     // Urdu is written in Naskh: a Nastaliq line at 12 pixels is 30 tall.
-    // Thai and Myanmar take their UI faces (the plain ones are 18 and 26
-    // pixels a line at 12).
+    // Kannada, Georgian and Armenian are as large as their "to" allows.
     switch (language.language()) {
     case QLocale::Arabic:
     case QLocale::Persian:
@@ -62,10 +61,6 @@ Script ScriptOf(const QLocale &language)
         return {Installed({"Noto Sans Oriya"}), 12};
     case QLocale::Sinhala:
         return {Installed({"Noto Sans Sinhala"}), 12};
-    case QLocale::Thai:
-        return {Installed({"Noto Sans Thai UI"}), 12};
-    case QLocale::Burmese:
-        return {Installed({"Noto Sans Myanmar UI"}), 12};
     case QLocale::Amharic:
         return {Installed({"Noto Sans Ethiopic"}), 12};
     case QLocale::Georgian:
@@ -88,7 +83,7 @@ Script ScriptOf(const QLocale &language)
         return {{}, 12};
     case QLocale::Azerbaijani:
     case QLocale::Kazakh:
-        // At 10 pixels ə and ә read as a, ө as o.
+        // At 10 pixels ə and ә are hardly told from a.
         return {{}, 11};
     default:
         return {{}, 10};
