@@ -148,7 +148,7 @@ void FittedLabel::paintEvent(QPaintEvent *event)
     // Narrow the glyphs, keeping their height and the same font: a smaller
     // size would load a further font just for this. A pixel of room is left
     // on each side for the antialiased edges.
-    const QRect ink = metrics.tightBoundingRect(text());
+    const QRect ink = narrowed ? metrics.tightBoundingRect(text()) : QRect();
     const qreal scale = narrowed ? std::min<qreal>(1.0, std::max(1, box.width() - 2) / qreal(ink.width())) : 1.0;
     // Ink that would reach past the top or bottom (Arabic إلى's hamza and
     // tail, Vietnamese stacked marks) moves the text into the box.

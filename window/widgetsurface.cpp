@@ -67,7 +67,9 @@ void WidgetSurface::SetText(Control c, const std::string &text)
         label->setText(s);
         // A screen reader reads the label; a number it would misread is named as spoken.
         const QString spoken = SpokenNumber(s);
-        label->setAccessibleName(spoken == s.trimmed() ? QString() : spoken);
+        const QString name = spoken == s.trimmed() ? QString() : spoken;
+        if (label->accessibleName() != name)  // each change is an event to the screen reader
+            label->setAccessibleName(name);
     }
 }
 
