@@ -396,7 +396,7 @@ void frmSumbrix::ColourTexts()
 {
     // Blue and red as designed on a light palette; on a dark or
     // high-contrast one, as light as they must be to be read.
-    const sumbrix::TextColours colours = sumbrix::ReadableColours(palette());
+    const sumbrix::TextColours colours = sumbrix::ReadableColours(palette(), SSTab1);
     const auto all = {QPalette::Active, QPalette::Inactive, QPalette::Disabled};
     Colour(lblNRight, QPalette::WindowText, colours.right, all);
     Colour(lblNWrong, QPalette::WindowText, colours.wrong, all);
