@@ -78,11 +78,17 @@ class Wayland(speech.Speech):
     def xdotool(self, *args):
         """Keys as xdotool takes them, typed through a virtual keyboard. A
         new keyboard's first key can come before the compositor has its
-        keymap: a modifier goes first."""
+        keymap: a modifier goes first. Each call is a new keyboard with a
+        keymap of its own, and a busy program may read a key by the keymap
+        of the call before (Return read as the digit that had its code, so
+        Enter never came): every call lists the same keys in the same
+        order, by releases that type nothing, so any keymap reads alike."""
         args = [a for a in args if a != "--sync"]
         if args[0] == "windowfocus":
             return  # sway focuses the new window
-        typing = ["wtype", "-P", "Shift_L", "-p", "Shift_L", "-s", "200"]
+        typing = ["wtype", "-P", "Shift_L", "-p", "Shift_L"]
+        typing += [a for key in [*"0123456789", "Return", "Tab", "q"] for a in ("-p", key)]
+        typing += ["-s", "200"]
         if args[0] == "type":
             for c in args[-1]:
                 typing += ["-k", "Return"] if c == "\r" else ["-s", "60", c]
