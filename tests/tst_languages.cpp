@@ -301,7 +301,7 @@ private slots:
             say.start(espeak, {QStringLiteral("-q"), QStringLiteral("-x"), QStringLiteral("-v"), voice, sentence});
             QVERIFY(say.waitForFinished());
             const QStringList words = QString::fromUtf8(say.readAllStandardOutput()).simplified().split(u' ');
-            QVERIFY2(words.size() >= 3 && !words.join(u' ').contains(u'('), qPrintable(sentence + QLatin1String(": ") + words.join(u' ')));
+            QVERIFY2(!words.join(u' ').contains(u'('), qPrintable(sentence + QLatin1String(": ") + words.join(u' ')));
         }
     }
 
@@ -312,7 +312,7 @@ private slots:
     {
         for (const auto &[language, number, spoken] :
              {std::tuple{"he", 8, u"\u05e9\u05c1\u05b0\u05de\u05d5\u05b9\u05e0\u05b6\u05d4"}, {"ja", 400, u"\u3088\u3093\u3072\u3083\u304f"},
-              {"uz", 12, u"o\u02bbn ikki"}, {"cy", 15, u"un deg pump"}, {"be", 120, u"\u0441\u0442\u043e 20"}, {"de", 15, u"15"},
+              {"uz", 12, u"o\u02bbn ikki"}, {"cy", 15, u"un deg pump"}, {"be", 120, u"\u0441\u0442\u043e \u0434\u0432\u0430\u0446\u0446\u0430\u0446\u044c"}, {"de", 15, u"15"},
               {"de", -21, u"minus 21"}, {"fa", -21, u"\u0645\u0646\u0641\u06cc \u06f2\u06f1"}}) {
             sumbrix::UseLanguage(QLocale(QLatin1String(language)));
             const QString shown = sumbrix::LocalNumber(QString::number(number), sumbrix::NumberLocale());

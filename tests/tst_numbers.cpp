@@ -12,6 +12,14 @@ class NumbersTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Every language the window speaks has a teacher's words.
+    void everyLanguage()
+    {
+        const QDir numbers(QStringLiteral(SUMBRIX_NUMBERS_DIR));
+        for (const QString &file : QDir(QStringLiteral(SUMBRIX_TRANSLATIONS_DIR)).entryList({QStringLiteral("sumbrix_*.ts")}))
+            QVERIFY2(numbers.exists(file.mid(8).replace(QLatin1String(".ts"), QLatin1String(".txt"))), qPrintable(file));
+        QVERIFY(numbers.exists(QStringLiteral("en.txt")));
+    }
     void heard_data()
     {
         QTest::addColumn<QString>("language");

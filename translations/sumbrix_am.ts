@@ -130,7 +130,7 @@
     </message>
     <message>
         <source>Right answers</source>
-        <translation>ትክክለኛ መልሶች</translation>
+        <translation>ልክ የሆኑ መልሶች</translation>
     </message>
     <message>
         <source>Wrong answers</source>
@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>Percent right</source>
-        <translation>የትክክለኛ መልሶች መቶኛ</translation>
+        <translation>ልክ የሆኑ መልሶች በመቶኛ</translation>
     </message>
     <message>
         <source>Score</source>
@@ -224,7 +224,7 @@
     <message>
         <source>Right. %1</source>
         <extracomment>Said after a right answer; %1 is the next problem.</extracomment>
-        <translation>ትክክል ነው። %1</translation>
+        <translation>ልክ ነው። %1</translation>
     </message>
     <message>
         <source>Wrong. %1</source>
@@ -234,7 +234,7 @@
     <message>
         <source>Right.</source>
         <extracomment>Said after a right answer, when the next problem is read on its own.</extracomment>
-        <translation>ትክክል ነው።</translation>
+        <translation>ልክ ነው።</translation>
     </message>
     <message>
         <source>Wrong.</source>

@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Second number</source>
-        <translation>দ্বিতীয় সংখ্যা</translation>
+        <translation>দিতীয় সংখ্যা</translation>
     </message>
     <message>
         <source>Type the answer, then press Enter</source>
@@ -209,12 +209,12 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
-        <translation>digits</translation>
+        <translation>%spellout: 0: শূন্য; 1: এক; 2: দুই; 3: তিনি; 4: চাৰি; 5: পাঁচ; 6: ছয়; 7: সাৎ; 8: আঠ; 9: নঅ; 10: দহ্; 11: এঘাৰ; 12: বাৰ; 13: তেৰ; 14: চৈধ্য; 15: পোন্ধৰ; 16: ষোল্ল; 17: সোতৰ; 18: ওঠৰ; 19: ঊনৈছ্; 20: বিছ; 21: একৈছ্; 22: বাইছ; 23: তেইছ; 24: চৌবিছ; 25: পঁচিছ; 26: ছাব্বিছ; 27: সাতাইছ; 28: আঠাইছ; 29: ঊনত্ৰিছ; 30: ত্ৰিছ; 31: একত্ৰিছ; 32: বত্ৰিছ; 33: তেত্ৰিছ; 34: চৌত্ৰিছ; 35: পঁয়ত্ৰিছ; 36: ছত্ৰিছ; 37: সাতত্ৰিছ; 38: আঠত্ৰিছ; 39: ঊনচল্লিছ; 40: চল্লিছ; 41: একচল্লিছ; 42: বিয়াল্লিছ; 43: তিয়াল্লিছ; 44: চৌৰাল্লিছ; 45: পঁয়তাল্লিছ; 46: ছয়চল্লিছ; 47: সাতচল্লিছ; 48: আঠচল্লিছ; 49: ঊনপঞ্চাছ; 50: পঞ্চাছ; 51: একাঅন্ন; 52: বাঅন্ন; 53: তিপ্পন্ন; 54: চৌঅন্ন; 55: পঞ্চাঅন্ন; 56: ছাপ্পন্ন; 57: সাতাঅন্ন; 58: আঠাঅন্ন; 59: ঊনষাঠি; 60: ষাঠি; 61: একষষ্ঠি; 62: বাষষ্ঠি; 63: তেষষ্ঠি; 64: চৌষষ্ঠি; 65: পঁয়ষষ্ঠি; 66: ছয়ষষ্ঠি; 67: সাতষষ্ঠি; 68: আঠষষ্ঠি; 69: ঊনসত্তৰ; 70: সত্তৰ; 71: একসত্তৰ; 72: বাসত্তৰ; 73: তেসত্তৰ; 74: চৌসত্তৰ; 75: পঁয়সত্তৰ; 76: ছয়সত্তৰ; 77: সাতসত্তৰ; 78: আঠসত্তৰ; 79: ঊনাশী; 80: আশী; 81: একাশী; 82: বিৰাশী; 83: তিৰাশী; 84: চৌৰাশী; 85: পঁচাশী; 86: ছিয়াশী; 87: সাতাশী; 88: আঠাশী; 89: ঊননব্বৈ; 90: নব্বৈ; 91: একানব্বৈ; 92: বিৰানব্বৈ; 93: তিৰানব্বৈ; 94: চৌৰানব্বৈ; 95: পঁচানব্বৈ; 96: ছিয়ানব্বৈ; 97: সাতানব্বৈ; 98: আঠানব্বৈ; 99: নিৰানব্বৈ; 100: এশ[ &gt;&gt;]; 200: দুশ[ &gt;&gt;]; 300: তিনিশ[ &gt;&gt;]; 400: চাৰিশ[ &gt;&gt;]; 500: পাঁচ্শ[ &gt;&gt;]; 600: ছশ[ &gt;&gt;]; 700: সাৎশ[ &gt;&gt;]; 800: আঠ্শ[ &gt;&gt;]; 900: নশ[ &gt;&gt;]; 1000: &lt;&lt; হাজাৰ[ &gt;&gt;];</translation>
     </message>
     <message>
         <source>minus %1</source>
         <extracomment>A number below zero (a score) as a screen reader says it; %1 is the number without its sign.</extracomment>
-        <translation>মাইনাছ %1</translation>
+        <translation>ঋণ %1</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>

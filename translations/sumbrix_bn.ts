@@ -114,11 +114,11 @@
     </message>
     <message>
         <source>Operation sign</source>
-        <translation>চিহ্ন</translation>
+        <translation>চিন্‌হ</translation>
     </message>
     <message>
         <source>Second number</source>
-        <translation>দ্বিতীয় সংখ্যা</translation>
+        <translation>দিতীয় সংখ্যা</translation>
     </message>
     <message>
         <source>Type the answer, then press Enter</source>
@@ -126,7 +126,7 @@
     </message>
     <message>
         <source>Seconds on this problem</source>
-        <translation>এই অঙ্কে লাগা সময়, সেকেন্ডে</translation>
+        <translation>এই অঙ্কে লাগা সেকেন্ড</translation>
     </message>
     <message>
         <source>Right answers</source>
@@ -209,12 +209,12 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
-        <translation>digits</translation>
+        <translation>%spellout: 0: শূন্য; 1: এক; 2: দুই; 3: তিন; 4: চার; 5: পাঁচ; 6: ৬; 7: সাৎ; 8: আট; 9: ৯; 10: দশ; 11: এগারো; 12: বারো; 13: তেরো; 14: চোদ্দো; 15: পনেরো; 16: ষোলো; 17: সতেরো; 18: আঠারো; 19: উনিশ; 20: কুড়ি; 21: একুশ; 22: বাইশ; 23: তেইশ; 24: চব্বিশ; 25: পঁচিশ; 26: ছাব্বিশ; 27: সাতাশ; 28: আঠাশ; 29: ঊনত্রিশ; 30: ত্রিশ; 31: একত্রিশ; 32: বত্রিশ; 33: তেত্রিশ; 34: চৌত্রিশ; 35: পঁইত্রিশ; 36: ছত্রিশ; 37: সাঁইত্রিশ; 38: আট্‌ত্রিশ; 39: ঊনচল্লিশ; 40: চল্লিশ; 41: এক্‌চল্লিশ; 42: বিয়াল্লিশ; 43: তেতাল্লিশ; 44: চুয়াল্লিশ; 45: পঁইতাল্লিশ; 46: ছেচল্লিশ; 47: সাৎচল্লিশ; 48: আট্‌চল্লিশ; 49: ঊনপঞ্চাশ; 50: পঞ্চাশ; 51: একান্ন; 52: বাহান্ন; 53: তিপ্পান্ন; 54: চুয়ান্ন; 55: পঞ্চান্ন; 56: ছাপ্পান্ন; 57: সাতান্ন; 58: আটান্ন; 59: ঊনষাট; 60: ষাট; 61: এক্‌শট্টি; 62: বাষট্টি; 63: তেষট্টি; 64: চৌষট্টি; 65: পঁইষট্টি; 66: ছেষট্টি; 67: সাৎষট্টি; 68: আট্‌ষট্টি; 69: ঊনসত্তর; 70: সত্তর; 71: একাত্তর; 72: বাহাত্তর; 73: তিয়াত্তর; 74: চুয়াত্তর; 75: পঁচাত্তর; 76: ছিয়াত্তর; 77: সাতাত্তর; 78: আটাত্তর; 79: ঊনআশি; 80: আশি; 81: একাশি; 82: বিরাশি; 83: তিরাশি; 84: চুরাশি; 85: পঁচাশি; 86: ছিয়াশি; 87: সাতাশি; 88: অষ্টাশি; 89: ঊননব্বই; 90: নব্বই; 91: একানব্বই; 92: বিরানব্বই; 93: তিরানব্বই; 94: চুরানব্বই; 95: পঁচানব্বই; 96: ছিয়ানব্বই; 97: সাতানব্বই; 98: আটানব্বই; 99: নিরানব্বই; 100: এক্‌শো[ &gt;&gt;]; 200: দুশো[ &gt;&gt;]; 300: তিন্‌শো[ &gt;&gt;]; 400: চার্‌শো[ &gt;&gt;]; 500: পাঁচ্‌শো[ &gt;&gt;]; 600: ছশো[ &gt;&gt;]; 700: সাৎশো[ &gt;&gt;]; 800: আট্‌শো[ &gt;&gt;]; 900: নশো[ &gt;&gt;]; 1000: &lt;&lt; হাজার[ &gt;&gt;];</translation>
     </message>
     <message>
         <source>minus %1</source>
         <extracomment>A number below zero (a score) as a screen reader says it; %1 is the number without its sign.</extracomment>
-        <translation>মাইনাস %1</translation>
+        <translation>ঋণ %1</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>
@@ -253,7 +253,7 @@
     <message>
         <source>Numbers from %1 to %2. %3</source>
         <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
-        <translation>%1 থেকে %2 পর্যন্ত সংখ্যা। %3</translation>
+        <translation>সংখ্যা %1 থেকে %2। %3</translation>
     </message>
 </context>
 <context>

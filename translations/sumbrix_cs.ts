@@ -209,12 +209,23 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
-        <translation>digits</translation>
+        <translation>%spellout:
+0: nula; 1: jedna; 2: dva; 3: tři; 4: čtyři; 5: pět; 6: šest; 7: sedm; 8: osm; 9: devět;
+10: deset; 11: jedenáct; 12: dvanáct; 13: třináct; 14: čtrnáct; 15: patnáct;
+16: šestnáct; 17: sedmnáct; 18: osmnáct; 19: devatenáct;
+20: dvacet[ &gt;&gt;]; 30: třicet[ &gt;&gt;]; 40: čtyřicet[ &gt;&gt;]; 50: padesát[ &gt;&gt;];
+60: šedesát[ &gt;&gt;]; 70: sedmdesát[ &gt;&gt;]; 80: osmdesát[ &gt;&gt;]; 90: devadesát[ &gt;&gt;];
+100: sto[ &gt;&gt;]; 200: dvě stě[ &gt;&gt;]; 300: &lt;%%count&lt; sta[ &gt;&gt;]; 500: &lt;%%count&lt; set[ &gt;&gt;];
+1000: tisíc[ &gt;&gt;];
+2000: &lt;%%count&lt; $(cardinal,one{tisíc}few{tisíce}other{tisíc})$[ &gt;&gt;];
+%%count:
+0: =%spellout=; 1: jeden; 2: =%spellout=; 20: dvacet[ &gt;&gt;]; 30: třicet[ &gt;&gt;]; 40: čtyřicet[ &gt;&gt;]; 50: padesát[ &gt;&gt;];
+60: šedesát[ &gt;&gt;]; 70: sedmdesát[ &gt;&gt;]; 80: osmdesát[ &gt;&gt;]; 90: devadesát[ &gt;&gt;]; 100: =%spellout=;</translation>
     </message>
     <message>
         <source>minus %1</source>
         <extracomment>A number below zero (a score) as a screen reader says it; %1 is the number without its sign.</extracomment>
-        <translation>minus %1</translation>
+        <translation>mínus %1</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>

@@ -209,7 +209,7 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
-        <translation>digits</translation>
+        <translation>%spellout: 0: cero; 1: uno; 2: dos; 3: tres; 4: cuatro; 5: cinco; 6: seis; 7: siete; 8: ocho; 9: nueve; 10: diez; 11: once; 12: doce; 13: trece; 14: catorce; 15: quince; 16: dieciséis; 17: diecisiete; 18: dieciocho; 19: diecinueve; 20: veinte; 21: veintiuno; 22: veintidós; 23: veintitrés; 24: veinticuatro; 25: veinticinco; 26: veintiséis; 27: veintisiete; 28: veintiocho; 29: veintinueve; 30: treinta[ y &gt;&gt;]; 40: cuarenta[ y &gt;&gt;]; 50: cincuenta[ y &gt;&gt;]; 60: sesenta[ y &gt;&gt;]; 70: setenta[ y &gt;&gt;]; 80: ochenta[ y &gt;&gt;]; 90: noventa[ y &gt;&gt;]; 100: cien; 101: ciento &gt;&gt;; 200: doscientos[ &gt;&gt;]; 300: trescientos[ &gt;&gt;]; 400: cuatrocientos[ &gt;&gt;]; 500: quinientos[ &gt;&gt;]; 600: seiscientos[ &gt;&gt;]; 700: setecientos[ &gt;&gt;]; 800: ochocientos[ &gt;&gt;]; 900: novecientos[ &gt;&gt;]; 1000: mil[ &gt;&gt;]; 2000: &lt;%%before-mil&lt; mil[ &gt;&gt;]; %%before-mil: 0: =%spellout=; 1: un; 2: =%spellout=; 21: veintiún; 22: =%spellout=; 30: treinta[ y &gt;&gt;]; 40: cuarenta[ y &gt;&gt;]; 50: cincuenta[ y &gt;&gt;]; 60: sesenta[ y &gt;&gt;]; 70: setenta[ y &gt;&gt;]; 80: ochenta[ y &gt;&gt;]; 90: noventa[ y &gt;&gt;]; 100: =%spellout=;</translation>
     </message>
     <message>
         <source>minus %1</source>

@@ -150,7 +150,7 @@
     </message>
     <message>
         <source>Every graded answer with its time</source>
-        <translation>Kõik kontrollitud vastused koos kellaajaga</translation>
+        <translation>Kõik kontrollitud vastused koos kella-ajaga</translation>
     </message>
     <message>
         <source>Opens the learning-tools page in the browser</source>
@@ -192,7 +192,7 @@
     <name>speech</name>
     <message>
         <source>plus</source>
-        <translation>pluss</translation>
+        <translation>+</translation>
     </message>
     <message>
         <source>minus</source>

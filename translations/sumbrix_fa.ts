@@ -244,11 +244,11 @@
     <message>
         <source>Reading aloud</source>
         <extracomment>Said when reading aloud is turned on.</extracomment>
-        <translation>خواندن با صدای بلند</translation>
+        <translation>خواندن با صدای بلند روشن شد</translation>
     </message>
     <message>
         <source>Quiet</source>
-        <translation>خواندن بلند خاموش شد</translation>
+        <translation>خواندن با صدای بلند خاموش شد</translation>
     </message>
     <message>
         <source>Numbers from %1 to %2. %3</source>

@@ -209,7 +209,11 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
-        <translation>digits</translation>
+        <translation>%spellout:
+0: nolla; 1: yksi; 2: kaksi; 3: kolme; 4: neljä; 5: viisi; 6: kuusi; 7: seitsemän; 8: kahdeksan; 9: yhdeksän;
+10: kymmenen; 11: &gt;&gt;toista; 20: &lt;&lt;kymmentä[&gt;&gt;];
+100: sata[&gt;&gt;]; 200: &lt;&lt;sataa[&gt;&gt;];
+1000: tuhat[&gt;&gt;]; 2000: &lt;&lt;tuhatta[&gt;&gt;];</translation>
     </message>
     <message>
         <source>minus %1</source>

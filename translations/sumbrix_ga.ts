@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>Percent right</source>
-        <translation>Céatadán na bhfreagraí cearta</translation>
+        <translation>Freagraí cearta faoin gcéad</translation>
     </message>
     <message>
         <source>Score</source>
@@ -209,7 +209,7 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
-        <translation>digits</translation>
+        <translation>%spellout: 0: a náid; 1: a haon; 2: a dó; 3: a trí; 4: a ceathair; 5: a cúig; 6: a sé; 7: a seacht; 8: a hocht; 9: a naoi; 10: a deich; 11: a haon déag; 12: a dó dhéag; 13: &gt;&gt; déag; 20: fiche[ &gt;&gt;]; 30: tríocha[ &gt;&gt;]; 40: daichead[ &gt;&gt;]; 50: caoga[ &gt;&gt;]; 60: seasca[ &gt;&gt;]; 70: seachtó[ &gt;&gt;]; 80: ochtó[ &gt;&gt;]; 90: nócha[ &gt;&gt;]; 100: céad[ &gt;&gt;]; 200: dhá chéad[ &gt;&gt;]; 300: trí chéad[ &gt;&gt;]; 400: ceithre chéad[ &gt;&gt;]; 500: cúig chéad[ &gt;&gt;]; 600: sé chéad[ &gt;&gt;]; 700: seacht gcéad[ &gt;&gt;]; 800: ocht gcéad[ &gt;&gt;]; 900: naoi gcéad[ &gt;&gt;]; 1000: míle[, &gt;&gt;]; 2000: &lt;%%thousands&lt;[, &gt;&gt;]; %%thousands: 1: =%%thousand=; 10: deich míle; 11: &gt;%%thousand&gt; dhéag; 20: fiche míle; 21: fiche is &gt;%%thousand&gt;; 30: tríocha míle; 31: tríocha is &gt;%%thousand&gt;; 40: daichead míle; 41: daichead is &gt;%%thousand&gt;; 50: caoga míle; 51: caoga is &gt;%%thousand&gt;; 60: seasca míle; 61: seasca is &gt;%%thousand&gt;; 70: seachtó míle; 71: seachtó is &gt;%%thousand&gt;; 80: ochtó míle; 81: ochtó is &gt;%%thousand&gt;; 90: nócha míle; 91: nócha is &gt;%%thousand&gt;; %%thousand: 1: aon mhíle; 2: dhá mhíle; 3: trí mhíle; 4: ceithre mhíle; 5: cúig mhíle; 6: sé mhíle; 7: seacht míle; 8: ocht míle; 9: naoi míle;</translation>
     </message>
     <message>
         <source>minus %1</source>

@@ -196,7 +196,7 @@
     </message>
     <message>
         <source>minus</source>
-        <translation>פָּחוֹת</translation>
+        <translation>פחות</translation>
     </message>
     <message>
         <source>times</source>
@@ -247,41 +247,88 @@
 700: שְׁבַע מֵאוֹת[ &gt;%%rest&gt;];
 800: שְׁמוֹנֶה מֵאוֹת[ &gt;%%rest&gt;];
 900: תְּשַׁע מֵאוֹת[ &gt;%%rest&gt;];
+1000: אֶלֶף[ &gt;%%thousand&gt;];
+2000: אַלְפַּיִם[ &gt;%%thousand&gt;];
+3000: שְׁלוֹשֶׁת אֲלָפִים[ &gt;%%thousand&gt;];
+4000: אַרְבַּעַת אֲלָפִים[ &gt;%%thousand&gt;];
+5000: חֲמֵשֶׁת אֲלָפִים[ &gt;%%thousand&gt;];
+6000: שֵׁשֶׁת אֲלָפִים[ &gt;%%thousand&gt;];
+7000: שִׁבְעַת אֲלָפִים[ &gt;%%thousand&gt;];
+8000: שְׁמוֹנַת אֲלָפִים[ &gt;%%thousand&gt;];
+9000: תִּשְׁעַת אֲלָפִים[ &gt;%%thousand&gt;];
+10000: עֲשֶׂרֶת אֲלָפִים[ &gt;%%thousand&gt;];
+11000/1000: &lt;%%kilo&lt; אֶלֶף[ &gt;%%thousand&gt;];
+%%kilo:
+11: אַחָד עֲשָׂר;
+12: שְׁנֵים עֲשָׂר;
+13: שְׁלוֹשָׁה עֲשָׂר;
+14: אַרְבָּעַה עֲשָׂר;
+15: חֲמִשָׁה עֲשָׂר;
+16: שִׁשָׁה עֲשָׂר;
+17: שִׁבְעַה עֲשָׂר;
+18: שְׁמוֹנָה עֲשָׂר;
+19: תִּשְׁעַה עֲשָׂר;
+20: עֶשְׂרִים;
+21: עֶשְׂרִים &gt;%%mand&gt;;
+30: שְׁלוֹשִׁים;
+31: שְׁלוֹשִׁים &gt;%%mand&gt;;
+40: אַרְבָּעִים;
+41: אַרְבָּעִים &gt;%%mand&gt;;
+50: חֲמִשִׁים;
+51: חֲמִשִׁים &gt;%%mand&gt;;
+60: שִׁשִׁים;
+61: שִׁשִׁים &gt;%%mand&gt;;
+70: שִׁבְעִים;
+71: שִׁבְעִים &gt;%%mand&gt;;
+80: שְׁמוֹנִים;
+81: שְׁמוֹנִים &gt;%%mand&gt;;
+90: תִּשְׁעִים;
+91: תִּשְׁעִים &gt;%%mand&gt;;
+%%mand:
+1: וֶאֶחָד;
+2: וּשְׁנַיִם;
+3: וּשְׁלוֹשָׁה;
+4: וֶאַרְבָּעַה;
+5: וַחֲמִשָׁה;
+6: וֶשִׁשָׁה;
+7: וֶשִׁבְעַה;
+8: וּשְׁמוֹנָה;
+9: וֶתִשְׁעַה;
 %%and:
-1: וְאַחָת;
+1: וֶאַחָת;
 2: וּשְׁתַּיִם;
 3: וֶשָׁלוֹשׁ;
-4: וְאַרְבַּע;
-5: וְחָמֵשׁ;
+4: וֶאַרְבַּע;
+5: וֶחָמֵשׁ;
 6: וֶשֵׁשׁ;
 7: וֶשֶׁבַע;
 8: וּשְׁמוֹנֶה;
 9: וֶתֵשַׁע;
 %%rest:
-1: וְאַחָת;
+1: וֶאַחָת;
 2: וּשְׁתַּיִם;
 3: וֶשָׁלוֹשׁ;
-4: וְאַרְבַּע;
-5: וְחָמֵשׁ;
+4: וֶאַרְבַּע;
+5: וֶחָמֵשׁ;
 6: וֶשֵׁשׁ;
 7: וֶשֶׁבַע;
 8: וּשְׁמוֹנֶה;
 9: וֶתֵשַׁע;
-10: וְעֶשֶׂר;
-11: וְאַחָת עֶשְׂרֵה;
+10: וֶעֶשֶׂר;
+11: וֶאַחָת עֶשְׂרֵה;
 12: וּשְׁתֵּים עֶשְׂרֵה;
 13: וּשְׁלוֹשׁ עֶשְׂרֵה;
-14: וְאַרְבַּע עֶשְׂרֵה;
+14: וֶאַרְבַּע עֶשְׂרֵה;
 15: וַחֲמֵשׁ עֶשְׂרֵה;
 16: וֶשֵׁשׁ עֶשְׂרֵה;
 17: וּשְׁבַע עֶשְׂרֵה;
 18: וּשְׁמוֹנֶה עֶשְׂרֵה;
 19: וּתְשַׁע עֶשְׂרֵה;
-20: וְעֶשְׂרִים;
+20: וֶעֶשְׂרִים;
 21: עֶשְׂרִים &gt;%%and&gt;;
 30: וּשְׁלוֹשִׁים;
 31: שְׁלוֹשִׁים &gt;%%and&gt;;
-40: וְאַרְבָּעִים;
+40: וֶאַרְבָּעִים;
 41: אַרְבָּעִים &gt;%%and&gt;;
 50: וַחֲמִשִׁים;
 51: חֲמִשִׁים &gt;%%and&gt;;
@@ -292,7 +339,27 @@
 80: וּשְׁמוֹנִים;
 81: שְׁמוֹנִים &gt;%%and&gt;;
 90: וֶתִשְׁעִים;
-91: תִּשְׁעִים &gt;%%and&gt;;</translation>
+91: תִּשְׁעִים &gt;%%and&gt;;
+%%thousand:
+1: =%%rest=;
+100: וּמֵאַה;
+101: מֵאַה &gt;%%rest&gt;;
+200: וּמָאתַיִם;
+201: מָאתַיִם &gt;%%rest&gt;;
+300: וּשְׁלוֹשׁ מֵאוֹת;
+301: שְׁלוֹשׁ מֵאוֹת &gt;%%rest&gt;;
+400: וֶאַרְבַּע מֵאוֹת;
+401: אַרְבַּע מֵאוֹת &gt;%%rest&gt;;
+500: וַחֲמֵשׁ מֵאוֹת;
+501: חֲמֵשׁ מֵאוֹת &gt;%%rest&gt;;
+600: וֶשֵׁשׁ מֵאוֹת;
+601: שֵׁשׁ מֵאוֹת &gt;%%rest&gt;;
+700: וּשְׁבַע מֵאוֹת;
+701: שְׁבַע מֵאוֹת &gt;%%rest&gt;;
+800: וּשְׁמוֹנֶה מֵאוֹת;
+801: שְׁמוֹנֶה מֵאוֹת &gt;%%rest&gt;;
+900: וּתְשַׁע מֵאוֹת;
+901: תְּשַׁע מֵאוֹת &gt;%%rest&gt;;</translation>
     </message>
     <message>
         <source>minus %1</source>
@@ -307,22 +374,22 @@
     <message>
         <source>Right. %1</source>
         <extracomment>Said after a right answer; %1 is the next problem.</extracomment>
-        <translation>נָכוֹן. %1</translation>
+        <translation>נכון. %1</translation>
     </message>
     <message>
         <source>Wrong. %1</source>
         <extracomment>Said after a wrong answer; %1 is the next problem.</extracomment>
-        <translation>לא נָכוֹן. %1</translation>
+        <translation>לא נכון. %1</translation>
     </message>
     <message>
         <source>Right.</source>
         <extracomment>Said after a right answer, when the next problem is read on its own.</extracomment>
-        <translation>נָכוֹן.</translation>
+        <translation>נכון.</translation>
     </message>
     <message>
         <source>Wrong.</source>
         <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
-        <translation>לא נָכוֹן.</translation>
+        <translation>לא נכון.</translation>
     </message>
     <message>
         <source>Reading aloud</source>
@@ -331,7 +398,7 @@
     </message>
     <message>
         <source>Quiet</source>
-        <translation>בְּלִי קוֹל</translation>
+        <translation>שֶׁקֶט</translation>
     </message>
     <message>
         <source>Numbers from %1 to %2. %3</source>

@@ -209,12 +209,12 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
-        <translation>digits</translation>
+        <translation>%spellout: 0: нөл; 1: =0=;</translation>
     </message>
     <message>
         <source>minus %1</source>
         <extracomment>A number below zero (a score) as a screen reader says it; %1 is the number without its sign.</extracomment>
-        <translation>минус %1</translation>
+        <translation>мінұс %1</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>

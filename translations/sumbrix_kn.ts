@@ -209,7 +209,7 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
-        <translation>0: =0=; 400: ನಾನೂರು; 401: =0=;</translation>
+        <translation>%spellout: 0: ಸೊನ್ನೆ; 1: ಒಂದು; 2: ಎರಡು; 3: ಮೂರು; 4: ನಾಲ್ಕು; 5: ಐದು; 6: ಆರು; 7: ಏಳು; 8: ಎಂಟು; 9: ಒಂಬತ್ತು; 10: ಹತ್ತು; 11: ಹನ್ನೊಂದು; 12: ಹನ್ನೆರಡು; 13: ಹದಿಮೂರು; 14: ಹದಿನಾಲ್ಕು; 15: ಹದಿನೈದು; 16: ಹದಿನಾರು; 17: ಹದಿನೇಳು; 18: ಹದಿನೆಂಟು; 19: ಹತ್ತೊಂಬತ್ತು; 20: ಇಪ್ಪತ್&gt;%%unit&gt;; 30: ಮೂವತ್&gt;%%unit&gt;; 40: ನಲವತ್&gt;%%unit&gt;; 50: ಐವತ್&gt;%%unit&gt;; 60: ಅರವತ್&gt;%%unit&gt;; 70: ಎಪ್ಪತ್&gt;%%unit&gt;; 80: ಎಂಬತ್&gt;%%unit&gt;; 90: ತೊಂಬತ್&gt;%%unit&gt;; 100: ನೂರ&gt;%%rest&gt;; 200: ಇನ್ನೂರ&gt;%%rest&gt;; 300: ಮುನ್ನೂರ&gt;%%rest&gt;; 400: ನಾನೂರ&gt;%%rest&gt;; 500: ಐನೂರ&gt;%%rest&gt;; 600: ಆರುನೂರ&gt;%%rest&gt;; 700: ಏಳುನೂರ&gt;%%rest&gt;; 800: ಎಂಟುನೂರ&gt;%%rest&gt;; 900: ಒಂಬೈನೂರ&gt;%%rest&gt;; 1000: ಒಂದು ಸಾವಿರ[ದ &gt;&gt;]; 2000: &lt;&lt; ಸಾವಿರ[ದ &gt;&gt;]; %%unit: 0: ತು; 1: ತೊಂದು; 2: ತೆರಡು; 3: ತಮೂರು; 4: ತನಾಲ್ಕು; 5: ತೈದು; 6: ತಾರು; 7: ತೇಳು; 8: ತೆಂಟು; 9: ತೊಂಬತ್ತು; %%rest: 0: ು; 1: ' =%spellout=;</translation>
     </message>
     <message>
         <source>minus %1</source>

@@ -122,7 +122,7 @@
     </message>
     <message>
         <source>Type the answer, then press Enter</source>
-        <translation>답을 쓰고 Enter 키를 눌러요</translation>
+        <translation>답을 쓰고 엔터 키를 눌러요</translation>
     </message>
     <message>
         <source>Seconds on this problem</source>
@@ -130,7 +130,7 @@
     </message>
     <message>
         <source>Right answers</source>
-        <translation>맞힌 개수</translation>
+        <translation>맞은 개수</translation>
     </message>
     <message>
         <source>Wrong answers</source>
@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>Percent right</source>
-        <translation>맞힌 비율(퍼센트)</translation>
+        <translation>맞은 비율(퍼센트)</translation>
     </message>
     <message>
         <source>Score</source>
@@ -209,7 +209,7 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
-        <translation>digits</translation>
+        <translation>%spellout: 0: 영; 1: 일; 2: 이; 3: 삼; 4: 사; 5: 오; 6: 육; 7: 칠; 8: 팔; 9: 구; 10: 십[&gt;&gt;]; 20: &lt;&lt;십[&gt;&gt;]; 100: 백[&gt;&gt;]; 200: &lt;&lt;백[&gt;&gt;]; 1000: 천[&gt;&gt;]; 2000: &lt;&lt;천[&gt;&gt;]; 10000: 만[ &gt;&gt;]; 20000: &lt;&lt;만[ &gt;&gt;]; 100000000: =0=;</translation>
     </message>
     <message>
         <source>minus %1</source>

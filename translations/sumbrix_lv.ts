@@ -209,7 +209,15 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
-        <translation>digits</translation>
+        <translation>%spellout:
+0: nulle; 1: viens; 2: divi; 3: trīs; 4: četri; 5: pieci; 6: seši; 7: septiņi; 8: astoņi; 9: deviņi;
+10: desmit; 11: vienpadsmit; 12: divpadsmit; 13: trīspadsmit; 14: četrpadsmit; 15: piecpadsmit;
+16: sešpadsmit; 17: septiņpadsmit; 18: astoņpadsmit; 19: deviņpadsmit;
+20: divdesmit[ &gt;&gt;]; 30: trīsdesmit[ &gt;&gt;]; 40: četrdesmit[ &gt;&gt;]; 50: piecdesmit[ &gt;&gt;];
+60: sešdesmit[ &gt;&gt;]; 70: septiņdesmit[ &gt;&gt;]; 80: astoņdesmit[ &gt;&gt;]; 90: deviņdesmit[ &gt;&gt;];
+100: simts; 101: simt &gt;&gt;; 200: &lt;&lt; simti[ &gt;&gt;];
+1000: tūkstotis; 1001: tūkstoš &gt;&gt;;
+2000: &lt;&lt; $(cardinal,one{tūkstotis}other{tūkstoši})$[ &gt;&gt;];</translation>
     </message>
     <message>
         <source>minus %1</source>

@@ -204,12 +204,12 @@
     </message>
     <message>
         <source>divided by</source>
-        <translation>поделено со</translation>
+        <translation>поделено соо</translation>
     </message>
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
-        <translation>%main: 0: =0=; 100: сто[ &gt;%%rest&gt;]; 200: двесте[ &gt;%%rest&gt;]; 300: триста[ &gt;%%rest&gt;]; 400: четиристотини; 401: =0=; %%rest: 1: и =0=; 21: =0=; 30: и =0=; 31: =0=; 40: и =0=; 41: =0=; 50: и =0=; 51: =0=; 60: и =0=; 61: =0=; 70: и =0=; 71: =0=; 80: и =0=; 81: =0=; 90: и =0=; 91: =0=;</translation>
+        <translation>%main: 0: нула; 1: еден; 2: два; 3: три; 4: четири; 5: пет; 6: шест; 7: седум; 8: осум; 9: девет; 10: десет; 11: единаесет; 12: дванаесет; 13: тринаесет; 14: четиринаесет; 15: петнаесет; 16: шеснаесет; 17: седумнаесет; 18: осумнаесет; 19: деветнаесет; 20: дваесет[ и &gt;&gt;]; 30: триесет[ и &gt;&gt;]; 40: четириесет[ и &gt;&gt;]; 50: педесет[ и &gt;&gt;]; 60: шеесет[ и &gt;&gt;]; 70: седумдесет[ и &gt;&gt;]; 80: осумдесет[ и &gt;&gt;]; 90: деведесет[ и &gt;&gt;]; 100: сто[ &gt;%%rest&gt;]; 200: двесте[ &gt;%%rest&gt;]; 300: триста[ &gt;%%rest&gt;]; 400: четиристотини[ &gt;%%rest&gt;]; 500: петстотини[ &gt;%%rest&gt;]; 600: шестотини[ &gt;%%rest&gt;]; 700: седумстотини[ &gt;%%rest&gt;]; 800: осумстотини[ &gt;%%rest&gt;]; 900: деветстотини[ &gt;%%rest&gt;]; 1000: &lt;%%th&lt;[ &gt;%%rest&gt;]; %%th: 1: илјада; 2: две илјади; 3: =%main= илјади; 20: дваесет &gt;%%thu&gt;; 30: триесет &gt;%%thu&gt;; %%thu: 0: илјади; 1: и една илјада; 2: и две илјади; 3: и =%main= илјади; %%rest: 1: и =%main=; 21: =%main=; 30: и =%main=; 31: =%main=; 40: и =%main=; 41: =%main=; 50: и =%main=; 51: =%main=; 60: и =%main=; 61: =%main=; 70: и =%main=; 71: =%main=; 80: и =%main=; 81: =%main=; 90: и =%main=; 91: =%main=; 100: и =%main=; 101: =%main=; 200: и =%main=; 201: =%main=; 300: и =%main=; 301: =%main=; 400: и =%main=; 401: =%main=; 500: и =%main=; 501: =%main=; 600: и =%main=; 601: =%main=; 700: и =%main=; 701: =%main=; 800: и =%main=; 801: =%main=; 900: и =%main=; 901: =%main=;</translation>
     </message>
     <message>
         <source>minus %1</source>

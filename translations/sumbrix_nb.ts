@@ -244,11 +244,11 @@
     <message>
         <source>Reading aloud</source>
         <extracomment>Said when reading aloud is turned on.</extracomment>
-        <translation>Opplesning på</translation>
+        <translation>Opplesing på</translation>
     </message>
     <message>
         <source>Quiet</source>
-        <translation>Opplesning av</translation>
+        <translation>Opplesing av</translation>
     </message>
     <message>
         <source>Numbers from %1 to %2. %3</source>

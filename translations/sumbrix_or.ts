@@ -86,31 +86,31 @@
     </message>
     <message>
         <source>From</source>
-        <translation>ସବୁଠାରୁ ସାନ ସଂଖ୍ୟା</translation>
+        <translation>ସବୁଠାରୁ ସାନ ସଂଖ୍ଯା</translation>
     </message>
     <message>
         <source>Smallest number drawn</source>
-        <translation>ଅଙ୍କରେ ଆସୁଥିବା ସବୁଠାରୁ ସାନ ସଂଖ୍ୟା</translation>
+        <translation>ଅଙ୍କରେ ଆସୁଥିବା ସବୁଠାରୁ ସାନ ସଂଖ୍ଯା</translation>
     </message>
     <message>
         <source>To</source>
-        <translation>ସବୁଠାରୁ ବଡ଼ ସଂଖ୍ୟା</translation>
+        <translation>ସବୁଠାରୁ ବଡ଼ ସଂଖ୍ଯା</translation>
     </message>
     <message>
         <source>Largest number drawn</source>
-        <translation>ଅଙ୍କରେ ଆସୁଥିବା ସବୁଠାରୁ ବଡ଼ ସଂଖ୍ୟା</translation>
+        <translation>ଅଙ୍କରେ ଆସୁଥିବା ସବୁଠାରୁ ବଡ଼ ସଂଖ୍ଯା</translation>
     </message>
     <message>
         <source>Largest number</source>
-        <translation>ସବୁଠାରୁ ବଡ଼ ସଂଖ୍ୟା</translation>
+        <translation>ସବୁଠାରୁ ବଡ଼ ସଂଖ୍ଯା</translation>
     </message>
     <message>
         <source>Sets the largest number drawn</source>
-        <translation>ଅଙ୍କରେ ଆସୁଥିବା ସବୁଠାରୁ ବଡ଼ ସଂଖ୍ୟା ବାଛେ</translation>
+        <translation>ଅଙ୍କରେ ଆସୁଥିବା ସବୁଠାରୁ ବଡ଼ ସଂଖ୍ଯା ବାଛେ</translation>
     </message>
     <message>
         <source>First number</source>
-        <translation>ପ୍ରଥମ ସଂଖ୍ୟା</translation>
+        <translation>ପ୍ରଥମ ସଂଖ୍ଯା</translation>
     </message>
     <message>
         <source>Operation sign</source>
@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Second number</source>
-        <translation>ଦ୍ଵିତୀୟ ସଂଖ୍ୟା</translation>
+        <translation>ଦ୍ଵିତୀୟ ସଂଖ୍ଯା</translation>
     </message>
     <message>
         <source>Type the answer, then press Enter</source>
@@ -196,7 +196,7 @@
     </message>
     <message>
         <source>minus</source>
-        <translation>ବିୟୋଗ</translation>
+        <translation>ବିଓଗ</translation>
     </message>
     <message>
         <source>times</source>
@@ -209,12 +209,12 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
-        <translation>digits</translation>
+        <translation>%spellout: 0: ଶୂନ; 1: ଏକ; 2: ଦୁଇ; 3: ତିନି; 4: ଚାରି; 5: ପାଞ୍ଚ; 6: ଛଅ; 7: ସାତ; 8: ଆଠ; 9: ନଅ; 10: ଦଶ; 11: ଏଗାର; 12: ବାର; 13: ତେର; 14: ଚଉଦ; 15: ପନ୍ଦର; 16: ଷୋହଳ; 17: ସତର; 18: ଅଠର; 19: ଊଣେଇଶି; 20: କୋଡ଼ିଏ; 21: ଏକୋଇଶି; 22: ବାଇଶି; 23: ତେଇଶି; 24: ଚବିଶି; 25: ପଚିଶି; 26: ଛବିଶି; 27: ସତାଇଶି; 28: ଅଠାଇଶି; 29: ଅଣତିରିଶି; 30: ତିରିଶି; 31: ଏକତିରିଶି; 32: ବତିଶି; 33: ତେତିଶି; 34: ଚଉତିରିଶି; 35: ପଇଁତିରିଶି; 36: ଛତିଶି; 37: ସଇଁତିରିଶି; 38: ଅଠତିରିଶି; 39: ଅଣଚାଳିଶି; 40: ଚାଳିଶି; 41: ଏକଚାଳିଶି; 42: ବୟାଳିଶି; 43: ତେୟାଳିଶି; 44: ଚଉରାଳିଶି; 45: ପଞ୍ଚଚାଳିଶି; 46: ଛୟାଳିଶି; 47: ସତଚାଳିଶି; 48: ଅଠଚାଳିଶି; 49: ଅଣଚାଶ; 50: ପଚାଶ; 51: ଏକାବନ; 52: ବାଉନ; 53: ତେପନ; 54: ଚଉବନ; 55: ପଞ୍ଚାବନ; 56: ଛପନ; 57: ସତାବନ; 58: ଅଠାବନ; 59: ଅଣଷଠି; 60: ଷାଠିଏ; 61: ଏକଷଠି; 62: ବାଷଠି; 63: ତେଷଠି; 64: ଚଉଷଠି; 65: ପଞ୍ଚଷଠି; 66: ଛଅଷଠି; 67: ସତଷଠି; 68: ଅଠଷଠି; 69: ଅଣସ୍ତରି; 70: ସତୁରି; 71: ଏକସ୍ତରି; 72: ବାସ୍ତରି; 73: ତେସ୍ତରି; 74: ଚଉସ୍ତରି; 75: ପଞ୍ଚସ୍ତରି; 76: ଛଅସ୍ତରି; 77: ସତସ୍ତରି; 78: ଅଠସ୍ତରି; 79: ଅଣାଅଶୀ; 80: ଅଶୀ; 81: ଏକାଅଶୀ; 82: ବୟାଅଶୀ; 83: ତେୟାଅଶୀ; 84: ଚଉରାଅଶୀ; 85: ପଞ୍ଚାଅଶୀ; 86: ଛୟାଅଶୀ; 87: ସତାଅଶୀ; 88: ଅଠାଅଶୀ; 89: ଅଣାନବେ; 90: ନବେ; 91: ଏକାନବେ; 92: ବୟାନବେ; 93: ତେୟାନବେ; 94: ଚଉରାନବେ; 95: ପଞ୍ଚାନବେ; 96: ଛୟାନବେ; 97: ସତାନବେ; 98: ଅଠାନବେ; 99: ଅନେଶତ; 100: ଏକ ଶହ[ &gt;&gt;]; 200: ଦୁଇ ଶହ[ &gt;&gt;]; 300: ତିନି ଶହ[ &gt;&gt;]; 400: ଚାରି ଶହ[ &gt;&gt;]; 500: ପାଞ୍ଚ ଶହ[ &gt;&gt;]; 600: ଛଅ ଶହ[ &gt;&gt;]; 700: ସାତ ଶହ[ &gt;&gt;]; 800: ଆଠ ଶହ[ &gt;&gt;]; 900: ନଅ ଶହ[ &gt;&gt;]; 1000: &lt;&lt; ହଜାର[ &gt;&gt;];</translation>
     </message>
     <message>
         <source>minus %1</source>
         <extracomment>A number below zero (a score) as a screen reader says it; %1 is the number without its sign.</extracomment>
-        <translation>ମାଇନସ %1</translation>
+        <translation>ଋଣ %1</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>
@@ -244,16 +244,16 @@
     <message>
         <source>Reading aloud</source>
         <extracomment>Said when reading aloud is turned on.</extracomment>
-        <translation>ପଢ଼ି ଶୁଣାଇବା ଚାଲୁ</translation>
+        <translation>ପଢି ଶୁଣାଇବା ଚାଲୁ</translation>
     </message>
     <message>
         <source>Quiet</source>
-        <translation>ପଢ଼ି ଶୁଣାଇବା ବନ୍ଦ</translation>
+        <translation>ପଢି ଶୁଣାଇବା ବନ୍ଦ</translation>
     </message>
     <message>
         <source>Numbers from %1 to %2. %3</source>
         <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
-        <translation>%1 ରୁ %2 ଯାଏ ସଂଖ୍ୟା। %3</translation>
+        <translation>%1 ରୁ %2 ଯାଏ ସଂଖ୍ଯା। %3</translation>
     </message>
 </context>
 <context>

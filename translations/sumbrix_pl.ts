@@ -209,7 +209,16 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
-        <translation>digits</translation>
+        <translation>%spellout:
+0: zero; 1: jeden; 2: dwa; 3: trzy; 4: cztery; 5: pięć; 6: sześć; 7: siedem; 8: osiem; 9: dziewięć;
+10: dziesięć; 11: jedenaście; 12: dwanaście; 13: trzynaście; 14: czternaście; 15: piętnaście;
+16: szesnaście; 17: siedemnaście; 18: osiemnaście; 19: dziewiętnaście;
+20: dwadzieścia[ &gt;&gt;]; 30: trzydzieści[ &gt;&gt;]; 40: czterdzieści[ &gt;&gt;]; 50: pięćdziesiąt[ &gt;&gt;];
+60: sześćdziesiąt[ &gt;&gt;]; 70: siedemdziesiąt[ &gt;&gt;]; 80: osiemdziesiąt[ &gt;&gt;]; 90: dziewięćdziesiąt[ &gt;&gt;];
+100: sto[ &gt;&gt;]; 200: dwieście[ &gt;&gt;]; 300: trzysta[ &gt;&gt;]; 400: czterysta[ &gt;&gt;]; 500: pięćset[ &gt;&gt;];
+600: sześćset[ &gt;&gt;]; 700: siedemset[ &gt;&gt;]; 800: osiemset[ &gt;&gt;]; 900: dziewięćset[ &gt;&gt;];
+1000: tysiąc[ &gt;&gt;];
+2000: &lt;&lt; $(cardinal,one{tysiąc}few{tysiące}other{tysięcy})$[ &gt;&gt;];</translation>
     </message>
     <message>
         <source>minus %1</source>

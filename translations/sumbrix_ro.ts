@@ -209,7 +209,7 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
-        <translation>digits</translation>
+        <translation>%spellout: 0: zero; 1: unu; 2: doi; 3: trei; 4: patru; 5: cinci; 6: șase; 7: șapte; 8: opt; 9: nouă; 10: zece; 11: unsprezece; 12: doisprezece; 13: treisprezece; 14: paisprezece; 15: cincisprezece; 16: șaisprezece; 17: șaptesprezece; 18: optsprezece; 19: nouăsprezece; 20: douăzeci[ și &gt;&gt;]; 30: treizeci[ și &gt;&gt;]; 40: patruzeci[ și &gt;&gt;]; 50: cincizeci[ și &gt;&gt;]; 60: șaizeci[ și &gt;&gt;]; 70: șaptezeci[ și &gt;&gt;]; 80: optzeci[ și &gt;&gt;]; 90: nouăzeci[ și &gt;&gt;]; 100: o sută[ &gt;&gt;]; 200: două sute[ &gt;&gt;]; 300: &lt;&lt; sute[ &gt;&gt;]; 1000: o mie[ &gt;&gt;]; 2000: &lt;%%thousands&lt;[ &gt;&gt;]; %%thousands: 2: =%%feminine= mii; 20: =%%feminine= de mii; %%feminine: 0: =%spellout=; 1: una; 2: două; 3: =%spellout=; 12: douăsprezece; 13: =%spellout=; 20: douăzeci[ și &gt;&gt;]; 30: treizeci[ și &gt;&gt;]; 40: patruzeci[ și &gt;&gt;]; 50: cincizeci[ și &gt;&gt;]; 60: șaizeci[ și &gt;&gt;]; 70: șaptezeci[ și &gt;&gt;]; 80: optzeci[ și &gt;&gt;]; 90: nouăzeci[ și &gt;&gt;]; 100: =%spellout=;</translation>
     </message>
     <message>
         <source>minus %1</source>

@@ -86,31 +86,31 @@
     </message>
     <message>
         <source>From</source>
-        <translation>කුඩාම සංඛ්‍යාව</translation>
+        <translation>කුඩාම සංඛ්යාව</translation>
     </message>
     <message>
         <source>Smallest number drawn</source>
-        <translation>ගණනයට එන කුඩාම සංඛ්‍යාව</translation>
+        <translation>ගණනයට එන කුඩාම සංඛ්යාව</translation>
     </message>
     <message>
         <source>To</source>
-        <translation>විශාලම සංඛ්‍යාව</translation>
+        <translation>විශාලම සංඛ්යාව</translation>
     </message>
     <message>
         <source>Largest number drawn</source>
-        <translation>ගණනයට එන විශාලම සංඛ්‍යාව</translation>
+        <translation>ගණනයට එන විශාලම සංඛ්යාව</translation>
     </message>
     <message>
         <source>Largest number</source>
-        <translation>විශාලම සංඛ්‍යාව</translation>
+        <translation>විශාලම සංඛ්යාව</translation>
     </message>
     <message>
         <source>Sets the largest number drawn</source>
-        <translation>ගණනයට එන විශාලම සංඛ්‍යාව තෝරයි</translation>
+        <translation>ගණනයට එන විශාලම සංඛ්යාව තෝරයි</translation>
     </message>
     <message>
         <source>First number</source>
-        <translation>පළමු සංඛ්‍යාව</translation>
+        <translation>පළමු සංඛ්යාව</translation>
     </message>
     <message>
         <source>Operation sign</source>
@@ -118,7 +118,7 @@
     </message>
     <message>
         <source>Second number</source>
-        <translation>දෙවන සංඛ්‍යාව</translation>
+        <translation>දෙවන සංඛ්යාව</translation>
     </message>
     <message>
         <source>Type the answer, then press Enter</source>
@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>Percent right</source>
-        <translation>හරි පිළිතුරු ප්‍රතිශතය</translation>
+        <translation>හරි පිළිතුරු ප්රතිශතය</translation>
     </message>
     <message>
         <source>Score</source>
@@ -154,7 +154,7 @@
     </message>
     <message>
         <source>Opens the learning-tools page in the browser</source>
-        <translation>බ්‍රව්සරයේ ඉගෙනුම් මෙවලම් පිටුව විවෘත කරයි</translation>
+        <translation>බ්රව්සරයේ ඉගෙනුම් මෙවලම් පිටුව විවෘත කරයි</translation>
     </message>
     <message>
         <source>Learning tools</source>
@@ -209,7 +209,7 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
-        <translation>0: =0=; 6: හය; 7: හත; 8: =0=;</translation>
+        <translation>%spellout: 0: බිංදුව; 1: එක; 2: දෙක; 3: තුන; 4: හතර; 5: පහ; 6: හය; 7: හත; 8: අට; 9: නවය; 10: දහය; 11: එකොළහ; 12: දොළහ; 13: දහතුන; 14: දාහතර; 15: පහළොව; 16: දාසය; 17: දාහත; 18: දහඅට; 19: දහනවය; 20: විස්ස; 21: විසි&gt;&gt;; 30: තිහ; 31: තිස්&gt;&gt;; 40: හතළිහ; 41: හතළිස්&gt;&gt;; 50: පනහ; 51: පනස්&gt;&gt;; 60: හැට; 61: හැට&gt;&gt;; 70: හැත්තෑව; 71: හැත්තෑ&gt;&gt;; 80: අසූව; 81: අසූ&gt;&gt;; 90: අනූව; 91: අනූ&gt;&gt;; 100: සියය; 101: එකසිය &gt;&gt;; 200: &lt;%%join&lt;සිය&gt;%%rest&gt;; 1000: දහස; 1001: එක්දහස් &gt;%%after&gt;; 2000: &lt;%%join&lt;දහ&gt;%%rest2&gt;; %%rest: 0: ය; 1: ' =%spellout=; %%rest2: 0: ස; 1: ස් =%%after=; %%after: 0: =%spellout=; 100: එකසියය; 101: =%spellout=; %%join: 1: එක්; 2: දෙ; 3: තුන්; 4: හාර; 5: පන්; 6: හය; 7: හත්; 8: අට; 9: නව; 10: දස; 11: එකොළොස්; 12: දොළොස්; 13: දහතුන්; 14: දාහතර; 15: පහළොස්; 16: දාසය; 17: දාහත්; 18: දහඅට; 19: දහනව; 20: විසි[&gt;&gt;]; 30: තිස්[&gt;&gt;]; 40: හතළිස්[&gt;&gt;]; 50: පනස්[&gt;&gt;]; 60: හැට[&gt;&gt;]; 70: හැත්තෑ[&gt;&gt;]; 80: අසූ[&gt;&gt;]; 90: අනූ[&gt;&gt;];</translation>
     </message>
     <message>
         <source>minus %1</source>
@@ -253,7 +253,7 @@
     <message>
         <source>Numbers from %1 to %2. %3</source>
         <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
-        <translation>කුඩාම සංඛ්‍යාව %1, විශාලම සංඛ්‍යාව %2. %3</translation>
+        <translation>කුඩාම සංඛ්යාව %1, විශාලම සංඛ්යාව %2. %3</translation>
     </message>
 </context>
 <context>

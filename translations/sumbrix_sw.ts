@@ -209,7 +209,7 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
-        <translation>digits</translation>
+        <translation>%spellout: 0: sifuri; 1: moja; 2: mbili; 3: tatu; 4: nne; 5: tano; 6: sita; 7: saba; 8: nane; 9: tisa; 10: kumi[ na &gt;&gt;]; 20: ishirini[ na &gt;&gt;]; 30: thelathini[ na &gt;&gt;]; 40: arobaini[ na &gt;&gt;]; 50: hamsini[ na &gt;&gt;]; 60: sitini[ na &gt;&gt;]; 70: sabini[ na &gt;&gt;]; 80: themanini[ na &gt;&gt;]; 90: tisini[ na &gt;&gt;]; 100: mia &lt;&lt;[&gt;%%rest&gt;]; 1000: elfu &lt;&lt;[,&gt;%%rest&gt;]; %%rest: 1: ' na =%spellout=; 10: ' na =%spellout=; 11: ' =%spellout=; 20: ' na =%spellout=; 21: ' =%spellout=; 30: ' na =%spellout=; 31: ' =%spellout=; 40: ' na =%spellout=; 41: ' =%spellout=; 50: ' na =%spellout=; 51: ' =%spellout=; 60: ' na =%spellout=; 61: ' =%spellout=; 70: ' na =%spellout=; 71: ' =%spellout=; 80: ' na =%spellout=; 81: ' =%spellout=; 90: ' na =%spellout=; 91: ' =%spellout=; 100: ' =%spellout=;</translation>
     </message>
     <message>
         <source>minus %1</source>

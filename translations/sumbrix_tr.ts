@@ -154,15 +154,15 @@
     </message>
     <message>
         <source>Opens the learning-tools page in the browser</source>
-        <translation>Öğrenme araçları sayfasını tarayıcıda açar</translation>
+        <translation>Eğitim araçları sayfasını tarayıcıda açar</translation>
     </message>
     <message>
         <source>Learning tools</source>
-        <translation>Öğrenme araçları</translation>
+        <translation>Eğitim araçları</translation>
     </message>
     <message>
         <source>Picture that opens the learning-tools page</source>
-        <translation>Öğrenme araçları sayfasını açan resim</translation>
+        <translation>Eğitim araçları sayfasını açan resim</translation>
     </message>
     <message>
         <source>Answer to %1</source>
@@ -244,11 +244,11 @@
     <message>
         <source>Reading aloud</source>
         <extracomment>Said when reading aloud is turned on.</extracomment>
-        <translation>Sesli okuma açık</translation>
+        <translation>Ses açık</translation>
     </message>
     <message>
         <source>Quiet</source>
-        <translation>Sesli okuma kapalı</translation>
+        <translation>Ses kapalı</translation>
     </message>
     <message>
         <source>Numbers from %1 to %2. %3</source>

@@ -209,7 +209,33 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
-        <translation>digits</translation>
+        <translation>%spellout:
+0: =0=;
+93: تِرانوے;
+94: =0=;
+193: ایک سَو تِرانوے; 194: =0=;
+293: دو سَو تِرانوے; 294: =0=;
+393: تین سَو تِرانوے; 394: =0=;
+493: چار سَو تِرانوے; 494: =0=;
+593: پانچ سَو تِرانوے; 594: =0=;
+693: چھ سَو تِرانوے; 694: =0=;
+793: سات سَو تِرانوے; 794: =0=;
+893: آٹھ سَو تِرانوے; 894: =0=;
+993: نَو سَو تِرانوے; 994: =0=;
+1000: &lt;%%digits&lt;&gt;%%thousand&gt;;
+%%thousand:
+0: =000=; 93: ' ہَزار تِرانوے; 94: =000=;
+193: ' ہَزار ایک سَو تِرانوے; 194: =000=;
+293: ' ہَزار دو سَو تِرانوے; 294: =000=;
+393: ' ہَزار تین سَو تِرانوے; 394: =000=;
+493: ' ہَزار چار سَو تِرانوے; 494: =000=;
+593: ' ہَزار پانچ سَو تِرانوے; 594: =000=;
+693: ' ہَزار چھ سَو تِرانوے; 694: =000=;
+793: ' ہَزار سات سَو تِرانوے; 794: =000=;
+893: ' ہَزار آٹھ سَو تِرانوے; 894: =000=;
+993: ' ہَزار نَو سَو تِرانوے; 994: =000=;
+%%digits:
+0: =0=;</translation>
     </message>
     <message>
         <source>minus %1</source>

@@ -200,7 +200,7 @@
     </message>
     <message>
         <source>times</source>
-        <translation>koʻpaytiruv</translation>
+        <translation>karra</translation>
     </message>
     <message>
         <source>divided by</source>
