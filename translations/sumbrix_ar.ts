@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>digits</source>
-        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
+        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
         <translation>%spellout:
 0: صِفْر; 1: واحِد; 2: اِثْنان; 3: ثَلاثَة; 4: أَرْبَعَة; 5: خَمْسَة; 6: سِتَّة; 7: سَبْعَة; 8: ثَمانِيَة; 9: تِسْعَة; 10: عَشَرَة;
 11: أَحَدَ عَشَرَ; 12: اِثْنا عَشَرَ; 13: ثَلاثَةَ عَشَرَ; 14: أَرْبَعَةَ عَشَرَ; 15: خَمْسَةَ عَشَرَ; 16: سِتَّةَ عَشَرَ; 17: سَبْعَةَ عَشَرَ; 18: ثَمانِيَةَ عَشَرَ; 19: تِسْعَةَ عَشَرَ;

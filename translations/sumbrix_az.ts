@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>digits</source>
-        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
+        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
         <translation>digits</translation>
     </message>
     <message>

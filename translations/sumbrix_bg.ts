@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>digits</source>
-        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
+        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
         <translation>%main: 0: =0=; 1000: &lt;%%th&lt;[ &gt;%%rest&gt;]; %%th: 1: хиляда; 2: =0= хѝляди; 21: 20 и една хѝляди; 22: =0= хѝляди; 31: 30 и една хѝляди; 32: =0= хѝляди; %%rest: 1: и =0=; 21: =0=; 30: и =0=; 31: =0=; 40: и =0=; 41: =0=; 50: и =0=; 51: =0=; 60: и =0=; 61: =0=; 70: и =0=; 71: =0=; 80: и =0=; 81: =0=; 90: и =0=; 91: =0=; 100: и =0=; 101: =0=; 200: и =0=; 201: =0=; 300: и =0=; 301: =0=; 400: и =0=; 401: =0=; 500: и =0=; 501: =0=; 600: и =0=; 601: =0=; 700: и =0=; 701: =0=; 800: и =0=; 801: =0=; 900: и =0=; 901: =0=;</translation>
     </message>
     <message>

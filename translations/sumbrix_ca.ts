@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>digits</source>
-        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
+        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
         <translation>%spellout: 0: zero; 1: u; 2: dos; 3: tres; 4: quatre; 5: cinc; 6: sis; 7: set; 8: vuit; 9: nou; 10: deu; 11: onze; 12: dotze; 13: tretze; 14: catorze; 15: quinze; 16: setze; 17: disset; 18: divuit; 19: dinou; 20: vint[i-&gt;&gt;]; 30: trenta[-&gt;&gt;]; 40: quaranta[-&gt;&gt;]; 50: cinquanta[-&gt;&gt;]; 60: seixanta[-&gt;&gt;]; 70: setanta[-&gt;&gt;]; 80: vuitanta[-&gt;&gt;]; 90: noranta[-&gt;&gt;]; 100: cent[ &gt;&gt;]; 200: &lt;&lt;-cents[ &gt;&gt;]; 1000: mil[ &gt;&gt;]; 2000: &lt;%%before-mil&lt; mil[ &gt;&gt;]; %%before-mil: 0: =%spellout=; 1: un; 2: =%spellout=; 20: vint[i-&gt;&gt;]; 30: trenta[-&gt;&gt;]; 40: quaranta[-&gt;&gt;]; 50: =%spellout=;</translation>
     </message>
     <message>

@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>digits</source>
-        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
+        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
         <translation>%spellout: 0: μηδέν; 1: ένα; 2: δύο; 3: τρία; 4: τέσσερα; 5: πέντε; 6: έξι; 7: επτά; 8: οκτώ; 9: εννέα; 10: δέκα; 11: έντεκα; 12: δώδεκα; 13: δεκα&gt;&gt;; 20: είκοσι[ &gt;&gt;]; 30: τριάντα[ &gt;&gt;]; 40: σαράντα[ &gt;&gt;]; 50: πενήντα[ &gt;&gt;]; 60: εξήντα[ &gt;&gt;]; 70: εβδομήντα[ &gt;&gt;]; 80: ογδόντα[ &gt;&gt;]; 90: ενενήντα[ &gt;&gt;]; 100: εκατό; 101: εκατόν &gt;&gt;; 200: διακόσια[ &gt;&gt;]; 300: τριακόσια[ &gt;&gt;]; 400: τετρακόσια[ &gt;&gt;]; 500: πεντακόσια[ &gt;&gt;]; 600: εξακόσια[ &gt;&gt;]; 700: επτακόσια[ &gt;&gt;]; 800: οκτακόσια[ &gt;&gt;]; 900: εννιακόσια[ &gt;&gt;]; 1000: χίλια[ &gt;&gt;]; 2000: &lt;%%feminine&lt; χιλιάδες[ &gt;&gt;]; %%feminine: 0: =%spellout=; 1: μία; 2: =%spellout=; 3: τρεις; 4: τέσσερις; 5: =%spellout=; 13: δεκατρείς; 14: δεκατέσσερις; 15: =%spellout=; 20: είκοσι[ &gt;&gt;]; 30: τριάντα[ &gt;&gt;]; 40: σαράντα[ &gt;&gt;]; 50: πενήντα[ &gt;&gt;]; 60: εξήντα[ &gt;&gt;]; 70: εβδομήντα[ &gt;&gt;]; 80: ογδόντα[ &gt;&gt;]; 90: ενενήντα[ &gt;&gt;]; 100: =%spellout=;</translation>
     </message>
     <message>

@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>digits</source>
-        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
+        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
         <translation>%spellout: 0: zero; 1: bat; 2: bi; 3: hiru; 4: lau; 5: bost; 6: sei; 7: zazpi; 8: zortzi; 9: bederatzi; 10: hamar; 11: hamaika; 12: hama&gt;&gt;; 18: hemezortzi; 19: hemeretzi; 20: hogei; 21/20: hogeita &gt;&gt;; 40: berrogei; 41/20: berrogeita &gt;&gt;; 60: hirurogei; 61/20: hirurogeita &gt;&gt;; 80: laurogei; 81/20: laurogeita &gt;&gt;; 100: ehun[ eta &gt;&gt;]; 200: berrehun[ eta &gt;&gt;]; 300: hirurehun[ eta &gt;&gt;]; 400: laurehun[ eta &gt;&gt;]; 500: bostehun[ eta &gt;&gt;]; 600: seiehun[ eta &gt;&gt;]; 700: zazpiehun[ eta &gt;&gt;]; 800: zortziehun[ eta &gt;&gt;]; 900: bederatziehun[ eta &gt;&gt;]; 1000: mila[&gt;%%after-mila&gt;]; 2000: &lt;&lt; mila[&gt;%%after-mila&gt;]; %%after-mila: 1: &apos; eta =%spellout=; 100: &gt;%%eta-if-round&gt;=%spellout=; %%eta-if-round: 0: &apos; eta ; 1: &apos; ;</translation>
     </message>
     <message>

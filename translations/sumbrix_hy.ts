@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>digits</source>
-        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
+        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
         <translation>0: զրո; 1: մեկ; 2: երկու; 3: երեք; 4: չորս; 5: հինգ; 6: վեց; 7: յոթ; 8: ութ; 9: ինը; 10: տասը; 11: տասնըմեկ; 12: տասներկու; 13: տասներեք; 14: տասնըչորս; 15: տասնըհինգ; 16: տասնըվեց; 17: տասնըյոթ; 18: տասնութ; 19: տասնինը; 20: քսան[&gt;&gt;]; 30: երեսուն[&gt;&gt;]; 40: քառասուն[&gt;&gt;]; 50: հիսուն[&gt;&gt;]; 60: վաթսուն[&gt;&gt;]; 70: յոթանասուն[&gt;&gt;]; 80: ութսուն[&gt;&gt;]; 90: իննըսուն[&gt;&gt;]; 100: հարյուր[ &gt;&gt;]; 200: &lt;&lt; հարյուր[ &gt;&gt;]; 1000: հազար[ &gt;&gt;]; 2000: &lt;&lt; հազար[ &gt;&gt;];</translation>
     </message>
     <message>

@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>digits</source>
-        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
+        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
         <translation>%main: 0: =0=; 1000: &lt;&lt;&gt;%%rest&gt;; 1900: =0=; 1901: &lt;&lt;&gt;%%rest&gt;; 2000: &lt;&lt;&gt;%%rest&gt;; %%rest: 0: =000=; 1: =000=; 100: 000 og =0=; 101: =000=; 200: 000 og =0=; 201: =000=; 300: 000 og =0=; 301: =000=; 400: 000 og =0=; 401: =000=; 500: 000 og =0=; 501: =000=; 600: 000 og =0=; 601: =000=; 700: 000 og =0=; 701: =000=; 800: 000 og =0=; 801: =000=; 900: 000 og =0=; 901: =000=;</translation>
     </message>
     <message>

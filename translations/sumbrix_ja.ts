@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>digits</source>
-        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
+        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
         <translation>%spellout: 0: れい; 1: いち; 2: に; 3: さん; 4: よん; 5: ご; 6: ろく; 7: なな; 8: はち; 9: きゅう; 10: じゅう[&gt;&gt;]; 20: &lt;&lt;じゅう[&gt;&gt;]; 100: ひゃく[&gt;&gt;]; 200: &lt;&lt;ひゃく[&gt;&gt;]; 300: さんびゃく[&gt;&gt;]; 400: &lt;&lt;ひゃく[&gt;&gt;]; 600: ろっぴゃく[&gt;&gt;]; 700: &lt;&lt;ひゃく[&gt;&gt;]; 800: はっぴゃく[&gt;&gt;]; 900: &lt;&lt;ひゃく[&gt;&gt;]; 1000: せん[&gt;&gt;]; 2000: &lt;&lt;せん[&gt;&gt;]; 3000: さんぜん[&gt;&gt;]; 4000: &lt;&lt;せん[&gt;&gt;]; 8000: はっせん[&gt;&gt;]; 9000: &lt;&lt;せん[&gt;&gt;]; 10000: &lt;&lt;まん[&gt;&gt;]; 100000000: =0=;</translation>
     </message>
     <message>

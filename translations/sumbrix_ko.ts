@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>digits</source>
-        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
+        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
         <translation>%spellout: 0: 영; 1: 일; 2: 이; 3: 삼; 4: 사; 5: 오; 6: 육; 7: 칠; 8: 팔; 9: 구; 10: 십[&gt;&gt;]; 20: &lt;&lt;십[&gt;&gt;]; 100: 백[&gt;&gt;]; 200: &lt;&lt;백[&gt;&gt;]; 1000: 천[&gt;&gt;]; 2000: &lt;&lt;천[&gt;&gt;]; 10000: 만[ &gt;&gt;]; 20000: &lt;&lt;만[ &gt;&gt;]; 100000000: =0=;</translation>
     </message>
     <message>

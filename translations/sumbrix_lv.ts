@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>digits</source>
-        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
+        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
         <translation>%spellout:
 0: nulle; 1: viens; 2: divi; 3: trīs; 4: četri; 5: pieci; 6: seši; 7: septiņi; 8: astoņi; 9: deviņi;
 10: desmit; 11: vienpadsmit; 12: divpadsmit; 13: trīspadsmit; 14: četrpadsmit; 15: piecpadsmit;

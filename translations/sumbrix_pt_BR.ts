@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>digits</source>
-        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
+        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
         <translation>%spellout: 0: zero; 1: um; 2: dois; 3: três; 4: quatro; 5: cinco; 6: seis; 7: sete; 8: oito; 9: nove; 10: dez; 11: onze; 12: doze; 13: treze; 14: catorze; 15: quinze; 16: dezesseis; 17: dezessete; 18: dezoito; 19: dezenove; 20: vinte[ e &gt;&gt;]; 30: trinta[ e &gt;&gt;]; 40: quarenta[ e &gt;&gt;]; 50: cinquenta[ e &gt;&gt;]; 60: sessenta[ e &gt;&gt;]; 70: setenta[ e &gt;&gt;]; 80: oitenta[ e &gt;&gt;]; 90: noventa[ e &gt;&gt;]; 100: cem; 101: cento e &gt;&gt;; 200: duzentos[ e &gt;&gt;]; 300: trezentos[ e &gt;&gt;]; 400: quatrocentos[ e &gt;&gt;]; 500: quinhentos[ e &gt;&gt;]; 600: seiscentos[ e &gt;&gt;]; 700: setecentos[ e &gt;&gt;]; 800: oitocentos[ e &gt;&gt;]; 900: novecentos[ e &gt;&gt;]; 1000: mil[&gt;%%e&gt;]; 2000: &lt;&lt; mil[&gt;%%e&gt;]; %%e: 0: &apos; e =%spellout=; 100: &gt;%%round&gt;=%spellout=; %%round: 0: &apos; e ; 1: &apos; ;</translation>
     </message>
     <message>

@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>digits</source>
-        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
+        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
         <translation>%spellout: 0: zero; 1: një; 2: dy; 3: tre; 4: katër; 5: pesë; 6: gjashtë; 7: shtatë; 8: tetë; 9: nëntë; 10: dhjetë; 11: &gt;&gt;mbëdhjetë; 20: njëzet[ e &gt;&gt;]; 30: tridhjetë[ e &gt;&gt;]; 40: dyzet[ e &gt;&gt;]; 50: pesëdhjetë[ e &gt;&gt;]; 60: gjashtëdhjetë[ e &gt;&gt;]; 70: shtatëdhjetë[ e &gt;&gt;]; 80: tetëdhjetë[ e &gt;&gt;]; 90: nëntëdhjetë[ e &gt;&gt;]; 100: &lt;&lt;qind[ e &gt;&gt;]; 1000: &lt;&lt; mijë[ e &gt;&gt;];</translation>
     </message>
     <message>

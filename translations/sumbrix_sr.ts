@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>digits</source>
-        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
+        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
         <translation>%main: 0: нула; 1: један; 2: два; 3: три; 4: четири; 5: пет; 6: шест; 7: седам; 8: осам; 9: девет; 10: десет; 11: једанаест; 12: дванаест; 13: тринаест; 14: четрнаест; 15: петнаест; 16: шеснаест; 17: седамнаест; 18: осамнаест; 19: деветнаест; 20: двадесет[ и &gt;&gt;]; 30: тридесет[ и &gt;&gt;]; 40: четрдесет[ и &gt;&gt;]; 50: педесет[ и &gt;&gt;]; 60: шездесет[ и &gt;&gt;]; 70: седамдесет[ и &gt;&gt;]; 80: осамдесет[ и &gt;&gt;]; 90: деведесет[ и &gt;&gt;]; 100: сто[ &gt;&gt;]; 200: двеста[ &gt;&gt;]; 300: триста[ &gt;&gt;]; 400: четиристо[ &gt;&gt;]; 500: петсто[ &gt;&gt;]; 600: шестсто[ &gt;&gt;]; 700: седамсто[ &gt;&gt;]; 800: осамсто[ &gt;&gt;]; 900: деветсто[ &gt;&gt;]; 1000: &lt;%%th&lt;[ &gt;&gt;]; %%th: 1: хиљаду; 2: две хиљаде; 3: три хиљаде; 4: четири хиљаде; 5: =%main= хиљада; 20: двадесет &gt;%%thu&gt;; 30: тридесет &gt;%%thu&gt;; %%thu: 0: хиљада; 1: и једна хиљада; 2: и две хиљаде; 3: и три хиљаде; 4: и четири хиљаде; 5: и =%main= хиљада;</translation>
     </message>
     <message>

@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>digits</source>
-        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
+        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
         <translation>%spellout:
 0: =0=;
 93: تِرانوے;
@@ -224,16 +224,16 @@
 993: نَو سَو تِرانوے; 994: =0=;
 1000: &lt;%%digits&lt;&gt;%%thousand&gt;;
 %%thousand:
-0: =000=; 93: ' ہَزار تِرانوے; 94: =000=;
-193: ' ہَزار ایک سَو تِرانوے; 194: =000=;
-293: ' ہَزار دو سَو تِرانوے; 294: =000=;
-393: ' ہَزار تین سَو تِرانوے; 394: =000=;
-493: ' ہَزار چار سَو تِرانوے; 494: =000=;
-593: ' ہَزار پانچ سَو تِرانوے; 594: =000=;
-693: ' ہَزار چھ سَو تِرانوے; 694: =000=;
-793: ' ہَزار سات سَو تِرانوے; 794: =000=;
-893: ' ہَزار آٹھ سَو تِرانوے; 894: =000=;
-993: ' ہَزار نَو سَو تِرانوے; 994: =000=;
+0: =000=; 93: &apos; ہَزار تِرانوے; 94: =000=;
+193: &apos; ہَزار ایک سَو تِرانوے; 194: =000=;
+293: &apos; ہَزار دو سَو تِرانوے; 294: =000=;
+393: &apos; ہَزار تین سَو تِرانوے; 394: =000=;
+493: &apos; ہَزار چار سَو تِرانوے; 494: =000=;
+593: &apos; ہَزار پانچ سَو تِرانوے; 594: =000=;
+693: &apos; ہَزار چھ سَو تِرانوے; 694: =000=;
+793: &apos; ہَزار سات سَو تِرانوے; 794: =000=;
+893: &apos; ہَزار آٹھ سَو تِرانوے; 894: =000=;
+993: &apos; ہَزار نَو سَو تِرانوے; 994: =000=;
 %%digits:
 0: =0=;</translation>
     </message>

@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>digits</source>
-        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
+        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
         <translation>%spellout: 0: không; 1: một; 2: hai; 3: ba; 4: bốn; 5: năm; 6: sáu; 7: bảy; 8: tám; 9: chín; 10: mười[ &gt;%%u&gt;]; 20: &lt;&lt; mươi[ &gt;%%v&gt;]; 100: &lt;&lt; trăm[ &gt;%%t&gt;]; 1000: &lt;&lt; nghìn[ &gt;%%k&gt;]; 1000000: =0=; %%u: 1: một; 2: hai; 3: ba; 4: bốn; 5: lăm; 6: sáu; 7: bảy; 8: tám; 9: chín; %%v: 1: mốt; 2: hai; 3: ba; 4: tư; 5: lăm; 6: sáu; 7: bảy; 8: tám; 9: chín; %%t: 1: linh =%spellout=; 10: =%spellout=; %%k: 1: không trăm linh =%spellout=; 10: không trăm =%spellout=; 100: =%spellout=;</translation>
     </message>
     <message>

@@ -208,7 +208,7 @@
     </message>
     <message>
         <source>digits</source>
-        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.</extracomment>
+        <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
         <translation>%spellout: 0: 零; 1: 一; 2: 二; 3: 三; 4: 四; 5: 五; 6: 六; 7: 七; 8: 八; 9: 九; 10: 十[&gt;&gt;]; 20: &lt;&lt;十[&gt;&gt;]; 100: &lt;%%lead&lt;百[&gt;%%t100&gt;]; 1000: &lt;%%lead&lt;千[&gt;%%t1000&gt;]; 10000: &lt;%%lead&lt;萬[&gt;%%t10000&gt;]; 100000000: =0=; %%lead: 1: 一; 2: 兩; 3: =%spellout=; %%t100: 1: 零=%spellout=; 10: 一=%spellout=; 20: =%spellout=; %%t1000: 1: 零=%spellout=; 10: 零一=%spellout=; 20: 零=%spellout=; 100: =%spellout=; %%t10000: 1: 零=%spellout=; 10: 零一=%spellout=; 20: 零=%spellout=; 1000: =%spellout=;</translation>
     </message>
     <message>

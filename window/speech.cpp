@@ -76,7 +76,7 @@ const icu::RuleBasedNumberFormat *SpellOut(const QString &rules)
 
 QString SpokenNumber(const QString &shown)
 {
-    //: Leave as "digits" where the language's voice reads numbers written in digits. Otherwise rules of ICU's rule-based number format that spell 0 to 400 as a child counts, written as the voice reads them; see docs/voices.md.
+    //: Leave as "digits" where the language's voice reads numbers written in digits. Otherwise rules of ICU's rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.
     const QString rules = QCoreApplication::translate("speech", "digits");
     bool whole = false;
     const int n = AsciiDigits(shown).trimmed().toInt(&whole);
