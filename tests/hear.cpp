@@ -72,9 +72,11 @@ int main(int argc, char **argv)
     }
     int faults = 0, known = 0;
     for (const auto &m : sumbrix::hearing::Compare(voice, *teacher)) {
-        const bool engine = teacher->engineFaults.contains(m.number);
+        const bool engine = m.problem.isEmpty() && teacher->engineFaults.contains(m.number);
         (engine ? known : faults)++;
-        Print(QStringList{engine ? QStringLiteral("engine %1").arg(m.number) : QString::number(m.number), m.program,
+        Print(QStringList{engine ? QStringLiteral("engine %1").arg(m.number)
+                                 : m.problem.isEmpty() ? QString::number(m.number) : QStringLiteral("problem ") + m.problem,
+                          m.program,
                           m.teacher, m.programSaid, m.teacherSaid}
                   .join(u'\t'));
     }

@@ -44,6 +44,12 @@ std::optional<QString> Phonemes(const QString &voice, const QString &text)
     return clauses.join(u' ');
 }
 
+QString VoiceVersion()
+{
+    const QString version = QString::fromLatin1(espeak_Info(nullptr));
+    return version.section(u'.', 0, 1).section(u' ', 0, 0);
+}
+
 QString Sounds(const QString &phonemes)
 {
     static const QRegularExpression marks(QStringLiteral("[',_:!| -]"));
@@ -63,6 +69,15 @@ std::optional<TeacherWords> ReadTeacherWords(const QString &path)
             continue;
         if (const QStringList same = line.split(u'\t'); same.size() == 3 && same.front() == QLatin1String("same")) {
             teacher.same.emplace_back(QRegularExpression(same.at(1)), same.at(2));
+            continue;
+        }
+        if (line.startsWith(QLatin1String("voice\t"))) {
+            teacher.voices << line.mid(6).trimmed();
+            continue;
+        }
+        if (line.startsWith(QLatin1String("problem "))) {
+            teacher.problems << line.mid(8, line.indexOf(u'\t') - 8);
+            teacher.problemWords << line.mid(line.indexOf(u'\t') + 1);
             continue;
         }
         const bool fault = line.startsWith(QLatin1String("engine "));
@@ -113,7 +128,18 @@ std::vector<Misheard> Compare(const QString &voice, const TeacherWords &teacher)
         const QString programSaid = Phonemes(voice, program).value_or(QString());
         const QString teacherSaid = Phonemes(voice, it.value()).value_or(QString());
         if (teacher.Heard(programSaid) != teacher.Heard(teacherSaid))
-            misheard.push_back({it.key(), program, it.value(), programSaid, teacherSaid});
+            misheard.push_back({it.key(), QString(), program, it.value(), programSaid, teacherSaid});
+    }
+    for (qsizetype i = 0; i < teacher.problems.size(); ++i) {
+        const QStringList parts = teacher.problems.at(i).split(u' ');
+        if (parts.size() != 3)
+            continue;
+        const auto shown = [](const QString &n) { return LocalNumber(u' ' + n, NumberLocale()); };
+        const QString program = SpokenProblem(shown(parts.at(0)), parts.at(1), shown(parts.at(2)));
+        const QString programSaid = Phonemes(voice, program).value_or(QString());
+        const QString teacherSaid = Phonemes(voice, teacher.problemWords.at(i)).value_or(QString());
+        if (teacher.Heard(programSaid) != teacher.Heard(teacherSaid))
+            misheard.push_back({0, teacher.problems.at(i), program, teacher.problemWords.at(i), programSaid, teacherSaid});
     }
     return misheard;
 }

@@ -21,6 +21,9 @@ QString VoiceOf(const QString &language);
 // the voice.
 std::optional<QString> Phonemes(const QString &voice, const QString &text);
 
+// espeak-ng's version, "1.51".
+QString VoiceVersion();
+
 // Phonemes as compared: without stress, pauses, length or word breaks,
 // which a voice places differently in digits and in words.
 QString Sounds(const QString &phonemes);
@@ -29,9 +32,14 @@ QString Sounds(const QString &phonemes);
 // "NUMBER<TAB>words" lines; "engine NUMBER<TAB>why" for a number no text
 // mends; "same<TAB>REGEX<TAB>REPLACEMENT" for sounds the voice makes one
 // way in digits and another in words that a listener hears as the same,
-// applied to both before they are compared; and "# " comments.
+// applied to both before they are compared; "problem A OP B<TAB>words"
+// for a problem read aloud (OP one of + - x /); "voice<TAB>VERSION" for
+// each espeak-ng version the words were heard with; and "# " comments.
 struct TeacherWords {
+    QStringList voices;
     QMap<int, QString> words;
+    QStringList problems;  // "A OP B", each with its words in problemWords
+    QStringList problemWords;
     QMap<int, QString> engineFaults;
     std::vector<std::pair<QRegularExpression, QString>> same;
     QString Heard(const QString &phonemes) const;  // Sounds(), then the same sounds made one
@@ -42,6 +50,7 @@ std::optional<TeacherWords> ReadTeacherWords(const QString &path);
 // language installed now (sumbrix::UseLanguage).
 struct Misheard {
     int number;
+    QString problem;  // "A OP B" where a problem was misheard
     QString program, teacher;           // the texts
     QString programSaid, teacherSaid;   // their phonemes
 };

@@ -77,7 +77,7 @@ QString Undrawn(const QString &text, const QFont &font)
 }
 
 struct Message {
-    QString context, source, translation, type;
+    QString context, source, translation, type, comment;
 };
 
 QList<Message> Catalogue(const QString &language)
@@ -94,9 +94,11 @@ QList<Message> Catalogue(const QString &language)
         if (xml.name() == QLatin1String("name"))
             context = xml.readElementText();
         else if (xml.name() == QLatin1String("message"))
-            messages.append({context, {}, {}, {}});
+            messages.append({context, {}, {}, {}, {}});
         else if (xml.name() == QLatin1String("source"))
             messages.last().source = xml.readElementText();
+        else if (xml.name() == QLatin1String("extracomment"))
+            messages.last().comment = xml.readElementText();
         else if (xml.name() == QLatin1String("translation")) {
             messages.last().type = xml.attributes().value(QLatin1String("type")).toString();
             messages.last().translation = xml.readElementText();
@@ -132,6 +134,8 @@ private slots:
         QVERIFY(messages.size() > 40);
         for (const Message &m : messages) {
             const QString where = m.context + QLatin1String(": ") + m.source;
+            if (m.comment.startsWith(QLatin1String("Optional.")) && m.translation.isEmpty())
+                continue;  // a language that needs no pattern of its own
             QVERIFY2(m.type.isEmpty(), qPrintable(where + QLatin1String(" is ") + m.type));
             QVERIFY2(!m.translation.trimmed().isEmpty(), qPrintable(where));
             QVERIFY2(Placeholders(m.translation) == Placeholders(m.source), qPrintable(where));
@@ -181,6 +185,7 @@ private slots:
         const QChar zero = sumbrix::WindowZeroDigit();
         const auto local = [zero](const QString &ascii) { return sumbrix::LocalDigits(ascii, zero); };
         QVERIFY(!shown.contains(QRegularExpression(zero == u'0' ? QStringLiteral("[^ 0-9+x/-]") : QStringLiteral("[0-9]"))));
+        QVERIFY(w.findChild<QLabel *>(QStringLiteral("Label16"))->text().contains(local(QStringLiteral(SUMBRIX_VERSION))));
         for (const QChar c : local(QString::number(w.State().Answer)))  // keyClicks knows only ASCII
             QTest::sendKeyEvent(QTest::Click, answer, Qt::Key_unknown, QString(c), Qt::NoModifier);
         QTest::keyClick(answer, Qt::Key_Return);
@@ -201,8 +206,8 @@ private slots:
         QVERIFY(!line.contains(QString(QChar(0x2066)) + u' '));  // the blank stays by the colon
         QVERIFY2(QString(line).remove(QChar(0x2066)).remove(QChar(0x2069)).endsWith(local(QStringLiteral(" # 1:")) + shown),
                  qPrintable(line));
-        // Multiplication and division in the schoolbooks' signs, graded as ever.
-        for (const auto &[index, sign] : {std::pair{1, "x"}, std::pair{0, "/"}}) {
+        // Multiplication, division and subtraction in the schoolbooks' signs, graded as ever.
+        for (const auto &[index, sign] : {std::pair{1, "x"}, std::pair{0, "/"}, std::pair{2, "-"}}) {
             w.findChild<QComboBox *>(QStringLiteral("boxOp"))->setCurrentIndex(index);
             const QString school = language == QLatin1String("en") ? QString::fromLatin1(sign) : Translation(language, "sign", sign);
             QCOMPARE(w.findChild<QLabel *>(QStringLiteral("lblOps"))->text(), school);
@@ -210,7 +215,8 @@ private slots:
             QTest::keyClicks(answer, QString::number(w.State().Answer));
             QTest::keyClick(answer, Qt::Key_Return);
             QCOMPARE(w.State().NRight, right + 1);
-            QVERIFY2(history->item(history->count() - 1)->text().contains(school), qPrintable(school));
+            const QString row = history->item(history->count() - 1)->text();
+            QVERIFY2(row.contains(school) && !row.contains(QRegularExpression(QStringLiteral("#[^:]*:[^:]*\\p{Nd}:"))), qPrintable(row));
         }
     }
 

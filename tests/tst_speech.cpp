@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QLineEdit>
+#include <QTranslator>
 #include <QtTest>
 
 using sumbrix::Verdict;
@@ -34,6 +35,30 @@ private slots:
         QFETCH(QString, symbol);
         QFETCH(QString, arg2);
         QTEST(sumbrix::SpokenProblem(arg1, symbol, arg2), "spoken");
+    }
+
+    // A catalogue's pattern of an operation's own, its second number in
+    // the case the operation word asks for, the first as shown.
+    void problemInItsOwnPattern()
+    {
+        struct Catalogue : QTranslator {
+            QString translate(const char *, const char *source, const char *, int) const override
+            {
+                if (QLatin1String(source) == QLatin1String("digits"))
+                    return QStringLiteral("%plain: =0=; %with: 0: nullával; 1: eggyel; 2: kettővel; 3: =0=;");
+                if (QLatin1String(source) == QLatin1String("%1 divided by %2"))
+                    return QStringLiteral("%1 osztva %2{%with}");
+                return QString();
+            }
+        } hungarian;
+        QCoreApplication::installTranslator(&hungarian);
+        QCOMPARE(sumbrix::SpokenProblem(QStringLiteral(" 8"), QStringLiteral("/"), QStringLiteral(" 2")),
+                 QStringLiteral("8 osztva kettővel"));
+        // A rule set the rules lack: the number as the rules spell it otherwise.
+        QCOMPARE(sumbrix::SpokenNumber(QStringLiteral(" 12"), QStringLiteral("%nowhere")), QStringLiteral("12"));
+        QCOMPARE(sumbrix::SpokenProblem(QStringLiteral(" 8"), QStringLiteral("+"), QStringLiteral(" 2")),
+                 QStringLiteral("8 plus 2"));  // no pattern of its own: the common one
+        QCoreApplication::removeTranslator(&hungarian);
     }
 
     void afterEnter_data()

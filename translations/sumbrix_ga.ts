@@ -187,6 +187,11 @@
         <extracomment>The division sign of the language&apos;s primary schoolbooks (&quot;:&quot;, &quot;÷&quot;, &quot;/&quot;); English keeps &quot;/&quot;.</extracomment>
         <translation>÷</translation>
     </message>
+    <message>
+        <source>-</source>
+        <extracomment>The subtraction sign of the language&apos;s primary schoolbooks: &quot;−&quot; (U+2212) where they print it, as wide as &quot;+&quot;; English keeps &quot;-&quot;.</extracomment>
+        <translation>-</translation>
+    </message>
 </context>
 <context>
     <name>speech</name>
@@ -254,6 +259,26 @@
         <source>Numbers from %1 to %2. %3</source>
         <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
         <translation>An uimhir is lú, %1. An uimhir is mó, %2. %3</translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <extracomment>Optional. Addition read aloud, where &quot;%1 %2 %3&quot; with &quot;plus&quot; is not what a teacher says. %1 and %2 are the numbers; &quot;%2{%rule-set}&quot; spells %2 with a rule set of the &quot;digits&quot; rules (a case form). Leave unfinished to use &quot;%1 %2 %3&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <extracomment>Optional. Subtraction read aloud; as &quot;%1 plus %2&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <extracomment>Optional. Multiplication read aloud; as &quot;%1 plus %2&quot;.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <extracomment>Optional. Division read aloud; as &quot;%1 plus %2&quot;.</extracomment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -224,7 +224,7 @@ void frmSumbrix::CreateControls()
     Label4->setWordWrap(true);
     Label16 = MakeLabel<sumbrix::FittedLabel>(diagnostics, "Label16",
                         tr("Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.")
-                            .arg(QStringLiteral(SUMBRIX_VERSION)),
+                            .arg(sumbrix::LocalDigits(QStringLiteral(SUMBRIX_VERSION), sumbrix::WindowZeroDigit())),
                         TwipsRect(360, 3000, 5055, 255), Qt::AlignHCenter);
     Image1 = Place(new sumbrix::ClickableImage(diagnostics), "Image1", TwipsRect(2760, 2160, 240, 240));
     // The 16-pixel look at scale 1, the smooth drawing on denser screens.

@@ -14,6 +14,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QStackedWidget>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QWidget>
 #include <memory>
@@ -34,6 +35,30 @@ QString OperationWord(const QString &symbol)
     if (symbol == QLatin1String("/"))
         return QCoreApplication::translate("speech", "divided by");
     return QString();
+}
+
+// The problem read aloud in a pattern of its operation's own, where the
+// catalogue gives one: the operation word may ask its numbers for a case
+// ("nyolc osztva kettővel"). Empty where it gives none: "%1 %2 %3" then.
+QString OperationPattern(const QString &symbol)
+{
+    const char *source = nullptr;
+    if (symbol == QLatin1String("+"))
+        //: Optional. Addition read aloud, where "%1 %2 %3" with "plus" is not what a teacher says. %1 and %2 are the numbers; "%2{%rule-set}" spells %2 with a rule set of the "digits" rules (a case form). Leave unfinished to use "%1 %2 %3".
+        source = QT_TRANSLATE_NOOP("speech", "%1 plus %2");
+    else if (symbol == QLatin1String("-"))
+        //: Optional. Subtraction read aloud; as "%1 plus %2".
+        source = QT_TRANSLATE_NOOP("speech", "%1 minus %2");
+    else if (symbol == QLatin1String("x"))
+        //: Optional. Multiplication read aloud; as "%1 plus %2".
+        source = QT_TRANSLATE_NOOP("speech", "%1 times %2");
+    else if (symbol == QLatin1String("/"))
+        //: Optional. Division read aloud; as "%1 plus %2".
+        source = QT_TRANSLATE_NOOP("speech", "%1 divided by %2");
+    if (!source)
+        return QString();
+    const QString pattern = QCoreApplication::translate("speech", source);
+    return pattern == QLatin1String(source) ? QString() : pattern;
 }
 
 [[maybe_unused]] QString VerdictWord(Verdict verdict)  // used where Qt reports new names
@@ -67,14 +92,20 @@ const icu::RuleBasedNumberFormat *SpellOut(const QString &rules)
     const icu::UnicodeString text(reinterpret_cast<const char16_t *>(rules.utf16()), int32_t(rules.size()));
     UParseError where;
     format = std::make_unique<icu::RuleBasedNumberFormat>(text, locale, where, status);
-    if (U_FAILURE(status))
+    if (U_FAILURE(status)) {
         format.reset();
+        return nullptr;
+    }
+    // The first rule set spells a number; the others are its case forms,
+    // named in a pattern (ICU would take the last).
+    if (format->getNumberOfRuleSetNames() > 0)
+        format->setDefaultRuleSet(format->getRuleSetName(0), status);
     return format.get();
 }
 
 }  // namespace
 
-QString SpokenNumber(const QString &shown)
+QString SpokenNumber(const QString &shown, const QString &ruleSet)
 {
     //: Leave as "digits" where the language's voice reads numbers written in digits. Otherwise rules of ICU's rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.
     const QString rules = QCoreApplication::translate("speech", "digits");
@@ -91,12 +122,33 @@ QString SpokenNumber(const QString &shown)
     if (!format)
         return shown.trimmed();
     icu::UnicodeString words;
-    format->format(int32_t(n), words);
+    UErrorCode status = U_ZERO_ERROR;
+    icu::FieldPosition position;
+    if (!ruleSet.isEmpty())  // a case form the operation word asks for, where the rules have it
+        format->format(int32_t(n), icu::UnicodeString(reinterpret_cast<const char16_t *>(ruleSet.utf16()), int32_t(ruleSet.size())),
+                       words, position, status);
+    if (ruleSet.isEmpty() || U_FAILURE(status)) {
+        words.remove();
+        format->format(int32_t(n), words);
+    }
     return QString(reinterpret_cast<const QChar *>(words.getBuffer()), words.length());
 }
 
 QString SpokenProblem(const QString &arg1, const QString &symbol, const QString &arg2)
 {
+    if (const QString pattern = OperationPattern(symbol); !pattern.isEmpty()) {
+        // %1 and %2, each perhaps with the rule set of its case: "%2{%instrumental}".
+        static const QRegularExpression slot(QStringLiteral("%([12])(?:\\{(%[\\w-]+)\\})?"));
+        QString spoken;
+        qsizetype done = 0;
+        for (auto it = slot.globalMatch(pattern); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            spoken += pattern.mid(done, m.capturedStart() - done) +
+                      SpokenNumber(m.captured(1) == QLatin1String("1") ? arg1 : arg2, m.captured(2));
+            done = m.capturedEnd();
+        }
+        return spoken + pattern.mid(done);
+    }
     const QString word = OperationWord(symbol);
     if (word.isEmpty())
         return QStringList{SpokenNumber(arg1), SpokenNumber(arg2)}.join(QLatin1Char(' ')).trimmed();

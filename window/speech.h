@@ -14,8 +14,10 @@ class QWidget;
 namespace sumbrix {
 
 // A number as shown, as the voice is to hear it: as it stands, or spelled
-// out in words where the language's voice cannot read digits.
-QString SpokenNumber(const QString &shown);
+// out in words where the language's voice cannot read digits; with
+// `ruleSet`, in that rule set of the catalogue's rules where they have it
+// (a case form).
+QString SpokenNumber(const QString &shown, const QString &ruleSet = QString());
 
 // The problem as a sentence: " 4", "+", " 1" reads "4 plus 1".
 QString SpokenProblem(const QString &arg1, const QString &symbol, const QString &arg2);

@@ -25,12 +25,15 @@ QString SchoolSign(const QString &sign)
     if (sign == u"/")
         //: The division sign of the language's primary schoolbooks (":", "÷", "/"); English keeps "/".
         return QCoreApplication::translate("sign", "/");
+    if (sign == u"-")
+        //: The subtraction sign of the language's primary schoolbooks: "−" (U+2212) where they print it, as wide as "+"; English keeps "-".
+        return QCoreApplication::translate("sign", "-");
     return sign;
 }
 
 QString EngineSign(const QString &shown)
 {
-    for (const char *sign : {"x", "/"})
+    for (const char *sign : {"x", "/", "-"})
         if (shown == SchoolSign(QLatin1String(sign)))
             return QLatin1String(sign);
     return shown;
@@ -104,8 +107,12 @@ void WidgetSurface::AddHistory(const std::string &line)
         qsizetype sign = colon + 1;
         while (sign < text.size() && (text[sign] == u' ' || text[sign].isDigit()))
             ++sign;
-        if (sign < text.size())
-            text.replace(sign, 1, SchoolSign(text.mid(sign, 1)));
+        if (sign < text.size()) {
+            const QString school = SchoolSign(text.mid(sign, 1));
+            // A school's ":" straight after the first number would read as
+            // a second label after the row's own colon: it stands apart.
+            text.replace(sign, 1, school == QLatin1String(":") ? QStringLiteral(" :") : school);
+        }
         // The blank after the colon stays outside, between it and the sum.
         qsizetype sum = colon + 1;
         while (sum < text.size() && text[sum] == u' ')
