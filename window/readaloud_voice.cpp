@@ -112,12 +112,20 @@ public:
         if (cutOff) {
             following_.clear();
             engine_->stop();
-        } else if (engine_->state() == QTextToSpeech::Speaking) {
+        } else if (saying_ || engine_->state() == QTextToSpeech::Speaking) {
             // Qt's say() stops what is being said: a sentence that must
-            // follow waits until the voice is done.
+            // follow waits until the voice is done. Waits too before the
+            // voice reports it has begun, which a busy machine reports late.
             following_.append(sentence);
             return;
         }
+        SayNow(sentence);
+    }
+
+    void SayNow(const QString &sentence)
+    {
+        saying_ = true;
+        begun_ = false;
         engine_->say(sentence);
     }
 
@@ -151,9 +159,15 @@ private:
             return;
         }
         connect(engine_, &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State state) {
+            // The sentence said last is done once it has begun and ended;
+            // a Ready reported before it began is an older sentence's.
+            if (state == QTextToSpeech::Speaking)
+                begun_ = true;
+            else if (state == QTextToSpeech::Error || (state == QTextToSpeech::Ready && begun_))
+                saying_ = false;
             // By the state now: the change reported may be an older one.
-            if (engine_->state() == QTextToSpeech::Ready && !following_.isEmpty())
-                engine_->say(following_.takeFirst());
+            if (!saying_ && engine_->state() == QTextToSpeech::Ready && !following_.isEmpty())
+                SayNow(following_.takeFirst());
             if (state == QTextToSpeech::Speaking)
                 spoke_ = true;
             else if (state == QTextToSpeech::Error && spoke_)
@@ -217,6 +231,8 @@ private:
     std::shared_ptr<Told> told_;
     QPointer<QTextToSpeech> engine_;
     QStringList following_;  // sentences that wait for the one being said
+    bool saying_ = false;     // a sentence was handed over and has not ended
+    bool begun_ = false;      // ... and the voice has begun it
     bool spoke_ = false;
 };
 
