@@ -226,7 +226,20 @@
 20: وَعِشْرون; 21: &gt;&gt; وَعِشْرون; 30: وَثَلاثون; 31: &gt;&gt; وَثَلاثون; 40: وَأَرْبَعون; 41: &gt;&gt; وَأَرْبَعون; 50: وَخَمْسون; 51: &gt;&gt; وَخَمْسون; 60: وَسِتّون; 61: &gt;&gt; وَسِتّون; 70: وَسَبْعون; 71: &gt;&gt; وَسَبْعون; 80: وَثَمانون; 81: &gt;&gt; وَثَمانون; 90: وَتِسْعون; 91: &gt;&gt; وَتِسْعون;
 100: وَ=%spellout=;
 %%th:
-3: ثَلاثَةُ; 4: أَرْبَعَةُ; 5: خَمْسَةُ; 6: سِتَّةُ; 7: سَبْعَةُ; 8: ثَمانِيَةُ; 9: تِسْعَةُ; 10: عَشَرَةُ;</translation>
+3: ثَلاثَةُ; 4: أَرْبَعَةُ; 5: خَمْسَةُ; 6: سِتَّةُ; 7: سَبْعَةُ; 8: ثَمانِيَةُ; 9: تِسْعَةُ; 10: عَشَرَةُ;
+%genitive:
+0: صِفْر; 1: واحِد; 2: اِثْنَيْن; 3: ثَلاثَة; 4: أَرْبَعَة; 5: خَمْسَة; 6: سِتَّة; 7: سَبْعَة; 8: ثَمانِيَة; 9: تِسْعَة; 10: عَشَرَة;
+11: أَحَدَ عَشَرَ; 12: اِثْنَيْ عَشَرَ; 13: ثَلاثَةَ عَشَرَ; 14: أَرْبَعَةَ عَشَرَ; 15: خَمْسَةَ عَشَرَ; 16: سِتَّةَ عَشَرَ; 17: سَبْعَةَ عَشَرَ; 18: ثَمانِيَةَ عَشَرَ; 19: تِسْعَةَ عَشَرَ;
+20: عِشْرين; 21: &gt;&gt; وَعِشْرين; 30: ثَلاثين; 31: &gt;&gt; وَثَلاثين; 40: أَرْبَعين; 41: &gt;&gt; وَأَرْبَعين; 50: خَمْسين; 51: &gt;&gt; وَخَمْسين; 60: سِتّين; 61: &gt;&gt; وَسِتّين; 70: سَبْعين; 71: &gt;&gt; وَسَبْعين; 80: ثَمانين; 81: &gt;&gt; وَثَمانين; 90: تِسْعين; 91: &gt;&gt; وَتِسْعين;
+100: مِئَة[ &gt;%%and-gen&gt;]; 200: مِئَتَيْن[ &gt;%%and-gen&gt;]; 300: ثَلاثِمِئَة[ &gt;%%and-gen&gt;]; 400: أَرْبَعِمِئَة[ &gt;%%and-gen&gt;]; 500: خَمْسِمِئَة[ &gt;%%and-gen&gt;]; 600: سِتِّمِئَة[ &gt;%%and-gen&gt;]; 700: سَبْعِمِئَة[ &gt;%%and-gen&gt;]; 800: ثَمانِمِئَة[ &gt;%%and-gen&gt;]; 900: تِسْعِمِئَة[ &gt;%%and-gen&gt;];
+1000: أَلْف[ &gt;%%and-gen&gt;]; 2000: أَلْفَيْن[ &gt;%%and-gen&gt;]; 3000: &lt;%%th-gen&lt; آلاف[ &gt;%%and-gen&gt;]; 11000/1000: &lt;&lt; أَلْفًا[ &gt;%%and-gen&gt;];
+%%and-gen:
+1: وَ واحِد; 2: وَاثْنَيْن; 3: وَثَلاثَة; 4: وَأَرْبَعَة; 5: وَخَمْسَة; 6: وَسِتَّة; 7: وَسَبْعَة; 8: وَثَمانِيَة; 9: وَتِسْعَة; 10: وَعَشَرَة;
+11: وَأَحَدَ عَشَرَ; 12: وَاثْنَيْ عَشَرَ; 13: وَثَلاثَةَ عَشَرَ; 14: وَأَرْبَعَةَ عَشَرَ; 15: وَخَمْسَةَ عَشَرَ; 16: وَسِتَّةَ عَشَرَ; 17: وَسَبْعَةَ عَشَرَ; 18: وَثَمانِيَةَ عَشَرَ; 19: وَتِسْعَةَ عَشَرَ;
+20: وَعِشْرين; 21: &gt;&gt; وَعِشْرين; 30: وَثَلاثين; 31: &gt;&gt; وَثَلاثين; 40: وَأَرْبَعين; 41: &gt;&gt; وَأَرْبَعين; 50: وَخَمْسين; 51: &gt;&gt; وَخَمْسين; 60: وَسِتّين; 61: &gt;&gt; وَسِتّين; 70: وَسَبْعين; 71: &gt;&gt; وَسَبْعين; 80: وَثَمانين; 81: &gt;&gt; وَثَمانين; 90: وَتِسْعين; 91: &gt;&gt; وَتِسْعين;
+100: وَ=%genitive=;
+%%th-gen:
+3: ثَلاثَةِ; 4: أَرْبَعَةِ; 5: خَمْسَةِ; 6: سِتَّةِ; 7: سَبْعَةِ; 8: ثَمانِيَةِ; 9: تِسْعَةِ; 10: عَشَرَةِ;</translation>
     </message>
     <message>
         <source>minus %1</source>
@@ -275,22 +288,22 @@
     <message>
         <source>%1 plus %2</source>
         <extracomment>Optional. Addition read aloud, where &quot;%1 %2 %3&quot; with &quot;plus&quot; is not what a teacher says. %1 and %2 are the numbers; &quot;%2{%rule-set}&quot; spells %2 with a rule set of the &quot;digits&quot; rules (a case form). Leave unfinished to use &quot;%1 %2 %3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 زائد %2{%genitive}</translation>
     </message>
     <message>
         <source>%1 minus %2</source>
         <extracomment>Optional. Subtraction read aloud; as &quot;%1 plus %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ناقص %2{%genitive}</translation>
     </message>
     <message>
         <source>%1 times %2</source>
         <extracomment>Optional. Multiplication read aloud; as &quot;%1 plus %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ضرب %2{%genitive}</translation>
     </message>
     <message>
         <source>%1 divided by %2</source>
         <extracomment>Optional. Division read aloud; as &quot;%1 plus %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 على %2{%genitive}</translation>
     </message>
 </context>
 <context>

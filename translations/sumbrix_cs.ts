@@ -225,7 +225,19 @@
 2000: &lt;%%count&lt; $(cardinal,one{tisíc}few{tisíce}other{tisíc})$[ &gt;&gt;];
 %%count:
 0: =%spellout=; 1: jeden; 2: =%spellout=; 20: dvacet[ &gt;&gt;]; 30: třicet[ &gt;&gt;]; 40: čtyřicet[ &gt;&gt;]; 50: padesát[ &gt;&gt;];
-60: šedesát[ &gt;&gt;]; 70: sedmdesát[ &gt;&gt;]; 80: osmdesát[ &gt;&gt;]; 90: devadesát[ &gt;&gt;]; 100: =%spellout=;</translation>
+60: šedesát[ &gt;&gt;]; 70: sedmdesát[ &gt;&gt;]; 80: osmdesát[ &gt;&gt;]; 90: devadesát[ &gt;&gt;]; 100: =%spellout=;
+%instrumental:
+0: nulou; 1: jednou; 2: dvěma; 3: třemi; 4: čtyřmi; 5: pěti; 6: šesti; 7: sedmi; 8: osmi; 9: devíti;
+10: deseti; 11: jedenácti; 12: dvanácti; 13: třinácti; 14: čtrnácti; 15: patnácti;
+16: šestnácti; 17: sedmnácti; 18: osmnácti; 19: devatenácti;
+20: dvaceti[ &gt;%%unit&gt;]; 30: třiceti[ &gt;%%unit&gt;]; 40: čtyřiceti[ &gt;%%unit&gt;]; 50: padesáti[ &gt;%%unit&gt;];
+60: šedesáti[ &gt;%%unit&gt;]; 70: sedmdesáti[ &gt;%%unit&gt;]; 80: osmdesáti[ &gt;%%unit&gt;]; 90: devadesáti[ &gt;%%unit&gt;];
+100: stem; 101: sto &gt;%%unit&gt;; 200: dvěma sty[ &gt;%%unit&gt;]; 300: třemi sty[ &gt;%%unit&gt;]; 400: čtyřmi sty[ &gt;%%unit&gt;];
+500: pěti sty[ &gt;%%unit&gt;]; 600: šesti sty[ &gt;%%unit&gt;]; 700: sedmi sty[ &gt;%%unit&gt;]; 800: osmi sty[ &gt;%%unit&gt;];
+900: devíti sty[ &gt;%%unit&gt;];
+1000: tisícem; 1001: tisíc &gt;%%unit&gt;; 2000: &lt;&lt; tisíci[ &gt;%%unit&gt;];
+%%unit:
+0: =%instrumental=; 1: jedna; 2: =%instrumental=;</translation>
     </message>
     <message>
         <source>minus %1</source>
@@ -289,7 +301,7 @@
     <message>
         <source>%1 divided by %2</source>
         <extracomment>Optional. Division read aloud; as &quot;%1 plus %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 děleno %2{%instrumental}</translation>
     </message>
 </context>
 <context>

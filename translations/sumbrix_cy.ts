@@ -214,7 +214,7 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
-        <translation>%spellout: 0: sero; 1: un; 2: dau; 3: tri; 4: pedwar; 5: pump; 6: chwech; 7: saith; 8: wyth; 9: naw; 10: deg; 11: un deg &gt;&gt;; 20: dau ddeg[ &gt;&gt;]; 30: tri deg[ &gt;&gt;]; 40: pedwar deg[ &gt;&gt;]; 50: pum deg[ &gt;&gt;]; 60: chwe deg[ &gt;&gt;]; 70: saith deg[ &gt;&gt;]; 80: wyth deg[ &gt;&gt;]; 90: naw deg[ &gt;&gt;]; 100: cant[&gt;%%and&gt;]; 200: dau gant[&gt;%%and&gt;]; 300: tri chant[&gt;%%and&gt;]; 400: pedwar cant[&gt;%%and&gt;]; 500: pum cant[&gt;%%and&gt;]; 600: chwe chant[&gt;%%and&gt;]; 700: saith cant[&gt;%%and&gt;]; 800: wyth cant[&gt;%%and&gt;]; 900: naw cant[&gt;%%and&gt;]; 1000: mil[&gt;%%and&gt;]; 2000: &lt;%%thousands&lt;[&gt;%%and&gt;]; %%and: 1: &apos; ac un; 2: &apos; a dau; 3: &apos; a thri; 4: &apos; a phedwar; 5: &apos; a phump; 6: &apos; a chwech; 7: &apos; a saith; 8: &apos; ac wyth; 9: &apos; a naw; 10: &apos; a deg; 11: &apos; =%spellout=; %%thousands: 0: mil; 1: un mil; 2: dwy fil; 3: tair mil; 4: pedair mil; 5: pum mil; 6: chwe mil; 7: saith mil; 8: wyth mil; 9: naw mil; 10: deg mil; 11: un deg &gt;&gt;; 20: dau ddeg &gt;&gt;; 30: tri deg &gt;&gt;; 40: pedwar deg &gt;&gt;; 50: pum deg &gt;&gt;; 60: chwe deg &gt;&gt;; 70: saith deg &gt;&gt;; 80: wyth deg &gt;&gt;; 90: naw deg &gt;&gt;;</translation>
+        <translation>%spellout: 0: sero; 1: un; 2: dau; 3: tri; 4: pedwar; 5: pump; 6: chwech; 7: saith; 8: wyth; 9: naw; 10: deg; 11: un deg &gt;&gt;; 20: dau ddeg[ &gt;&gt;]; 30: tri deg[ &gt;&gt;]; 40: pedwar deg[ &gt;&gt;]; 50: pum deg[ &gt;&gt;]; 60: chwe deg[ &gt;&gt;]; 70: saith deg[ &gt;&gt;]; 80: wyth deg[ &gt;&gt;]; 90: naw deg[ &gt;&gt;]; 100: cant[&gt;%%and&gt;]; 200: dau gant[&gt;%%and&gt;]; 300: tri chant[&gt;%%and&gt;]; 400: pedwar cant[&gt;%%and&gt;]; 500: pum cant[&gt;%%and&gt;]; 600: chwe chant[&gt;%%and&gt;]; 700: saith cant[&gt;%%and&gt;]; 800: wyth cant[&gt;%%and&gt;]; 900: naw cant[&gt;%%and&gt;]; 1000: mil[&gt;%%and&gt;]; 2000: &lt;%%thousands&lt;[&gt;%%and&gt;]; %%and: 1: &apos; ac un; 2: &apos; a dau; 3: &apos; a thri; 4: &apos; a phedwar; 5: &apos; a phump; 6: &apos; a chwech; 7: &apos; a saith; 8: &apos; ac wyth; 9: &apos; a naw; 10: &apos; a deg; 11: &apos; =%spellout=; %%thousands: 0: mil; 1: un mil; 2: dwy fil; 3: tair mil; 4: pedair mil; 5: pum mil; 6: chwe mil; 7: saith mil; 8: wyth mil; 9: naw mil; 10: deg mil; 11: un deg &gt;&gt;; 20: dau ddeg &gt;&gt;; 30: tri deg &gt;&gt;; 40: pedwar deg &gt;&gt;; 50: pum deg &gt;&gt;; 60: chwe deg &gt;&gt;; 70: saith deg &gt;&gt;; 80: wyth deg &gt;&gt;; 90: naw deg &gt;&gt;; %with: 0: â sero; 1: ag un; 2: â dau; 3: â thri; 4: â phedwar; 5: â phump; 6: â chwech; 7: â saith; 8: ag wyth; 9: â naw; 10: â deg; 11: ag =%spellout=; 20: â =%spellout=; 30: â thri deg[ &gt;%spellout&gt;]; 40: â phedwar deg[ &gt;%spellout&gt;]; 50: â phum deg[ &gt;%spellout&gt;]; 60: â =%spellout=; 80: ag =%spellout=; 90: â =%spellout=; 100: â chant[&gt;%%and&gt;]; 200: â =%spellout=; 300: â thri chant[&gt;%%and&gt;]; 400: â phedwar cant[&gt;%%and&gt;]; 500: â phum cant[&gt;%%and&gt;]; 600: â =%spellout=; 800: ag =%spellout=; 900: â =%spellout=;</translation>
     </message>
     <message>
         <source>minus %1</source>
@@ -273,12 +273,12 @@
     <message>
         <source>%1 times %2</source>
         <extracomment>Optional. Multiplication read aloud; as &quot;%1 plus %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 lluosi %2{%with}</translation>
     </message>
     <message>
         <source>%1 divided by %2</source>
         <extracomment>Optional. Division read aloud; as &quot;%1 plus %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 rhannu %2{%with}</translation>
     </message>
 </context>
 <context>

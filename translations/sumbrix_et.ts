@@ -214,7 +214,13 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
-        <translation>digits</translation>
+        <translation>%plain: =0=;
+%comitative: 0: =%%genitive=ga;
+%%genitive:
+0: nulli; 1: ühe; 2: kahe; 3: kolme; 4: nelja; 5: viie; 6: kuue; 7: seitsme; 8: kaheksa; 9: üheksa;
+10: kümne; 11: &gt;&gt;teistkümne; 20: &lt;&lt;kümne[ &gt;&gt;];
+100: saja[ &gt;&gt;]; 200: &lt;&lt;saja[ &gt;&gt;];
+1000: tuhande[ &gt;&gt;]; 2000: &lt;&lt; tuhande[ &gt;&gt;];</translation>
     </message>
     <message>
         <source>minus %1</source>
@@ -278,7 +284,7 @@
     <message>
         <source>%1 divided by %2</source>
         <extracomment>Optional. Division read aloud; as &quot;%1 plus %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 jagada %2{%comitative}</translation>
     </message>
 </context>
 <context>

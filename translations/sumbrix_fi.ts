@@ -218,7 +218,12 @@
 0: nolla; 1: yksi; 2: kaksi; 3: kolme; 4: neljä; 5: viisi; 6: kuusi; 7: seitsemän; 8: kahdeksan; 9: yhdeksän;
 10: kymmenen; 11: &gt;&gt;toista; 20: &lt;&lt;kymmentä[&gt;&gt;];
 100: sata[&gt;&gt;]; 200: &lt;&lt;sataa[&gt;&gt;];
-1000: tuhat[&gt;&gt;]; 2000: &lt;&lt;tuhatta[&gt;&gt;];</translation>
+1000: tuhat[&gt;&gt;]; 2000: &lt;&lt;tuhatta[&gt;&gt;];
+%adessive:
+0: nollalla; 1: yhdellä; 2: kahdella; 3: kolmella; 4: neljällä; 5: viidellä; 6: kuudella; 7: seitsemällä; 8: kahdeksalla; 9: yhdeksällä;
+10: kymmenellä; 11: &gt;&gt;toista; 20: &lt;&lt;kymmenellä[&gt;&gt;];
+100: sadalla[&gt;&gt;]; 200: &lt;&lt;sadalla[&gt;&gt;];
+1000: tuhannella[&gt;&gt;]; 2000: &lt;&lt;tuhannella[&gt;&gt;];</translation>
     </message>
     <message>
         <source>minus %1</source>
@@ -282,7 +287,7 @@
     <message>
         <source>%1 divided by %2</source>
         <extracomment>Optional. Division read aloud; as &quot;%1 plus %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 jaettuna %2{%adessive}</translation>
     </message>
 </context>
 <context>

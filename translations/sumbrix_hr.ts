@@ -214,7 +214,7 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
-        <translation>%main: 0: nula; 1: jedan; 2: dva; 3: tri; 4: četiri; 5: pet; 6: šest; 7: sedam; 8: osam; 9: devet; 10: deset; 11: jedanaest; 12: dvanaest; 13: trinaest; 14: četrnaest; 15: petnaest; 16: šesnaest; 17: sedamnaest; 18: osamnaest; 19: devetnaest; 20: dvadeset[ i &gt;&gt;]; 30: trideset[ i &gt;&gt;]; 40: četrdeset[ i &gt;&gt;]; 50: pedeset[ i &gt;&gt;]; 60: šezdeset[ i &gt;&gt;]; 70: sedamdeset[ i &gt;&gt;]; 80: osamdeset[ i &gt;&gt;]; 90: devedeset[ i &gt;&gt;]; 100: sto[ &gt;&gt;]; 200: dvjesto[ &gt;&gt;]; 300: tristo[ &gt;&gt;]; 400: četiristo[ &gt;&gt;]; 500: petsto[ &gt;&gt;]; 600: šeststo[ &gt;&gt;]; 700: sedamsto[ &gt;&gt;]; 800: osamsto[ &gt;&gt;]; 900: devetsto[ &gt;&gt;]; 1000: &lt;%%th&lt;[ &gt;&gt;]; %%th: 1: tisuću; 2: dvije tisuće; 3: tri tisuće; 4: četiri tisuće; 5: =%main= tisuća; 20: dvadeset &gt;%%thu&gt;; 30: trideset &gt;%%thu&gt;; %%thu: 0: tisuća; 1: i jedna tisuća; 2: i dvije tisuće; 3: i tri tisuće; 4: i četiri tisuće; 5: i =%main= tisuća;</translation>
+        <translation>%main: 0: nula; 1: jedan; 2: dva; 3: tri; 4: četiri; 5: pet; 6: šest; 7: sedam; 8: osam; 9: devet; 10: deset; 11: jedanaest; 12: dvanaest; 13: trinaest; 14: četrnaest; 15: petnaest; 16: šesnaest; 17: sedamnaest; 18: osamnaest; 19: devetnaest; 20: dvadeset[ i &gt;&gt;]; 30: trideset[ i &gt;&gt;]; 40: četrdeset[ i &gt;&gt;]; 50: pedeset[ i &gt;&gt;]; 60: šezdeset[ i &gt;&gt;]; 70: sedamdeset[ i &gt;&gt;]; 80: osamdeset[ i &gt;&gt;]; 90: devedeset[ i &gt;&gt;]; 100: sto[ &gt;&gt;]; 200: dvjesto[ &gt;&gt;]; 300: tristo[ &gt;&gt;]; 400: četiristo[ &gt;&gt;]; 500: petsto[ &gt;&gt;]; 600: šeststo[ &gt;&gt;]; 700: sedamsto[ &gt;&gt;]; 800: osamsto[ &gt;&gt;]; 900: devetsto[ &gt;&gt;]; 1000: &lt;%%th&lt;[ &gt;&gt;]; %%th: 1: tisuću; 2: dvije tisuće; 3: tri tisuće; 4: četiri tisuće; 5: =%main= tisuća; 20: dvadeset &gt;%%thu&gt;; 30: trideset &gt;%%thu&gt;; %%thu: 0: tisuća; 1: i jedna tisuća; 2: i dvije tisuće; 3: i tri tisuće; 4: i četiri tisuće; 5: i =%main= tisuća; %with: 0: s =%main=; 6: sa =%main=; 8: s =%main=; 16: sa =%main=; 18: s =%main=; 60: sa =%main=; 80: s =%main=; 100: sa =%main=; 200: s =%main=; 600: sa =%main=; 800: s =%main=; 6000: sa =%main=; 8000: s =%main=; 16000: sa =%main=; 18000: s =%main=;</translation>
     </message>
     <message>
         <source>minus %1</source>
@@ -278,7 +278,7 @@
     <message>
         <source>%1 divided by %2</source>
         <extracomment>Optional. Division read aloud; as &quot;%1 plus %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 podijeljeno %2{%with}</translation>
     </message>
 </context>
 <context>

@@ -214,7 +214,17 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
-        <translation>digits</translation>
+        <translation>%plain: =0=;
+%szor:
+0: nullaszor; 1: egyszer; 2: kétszer; 3: háromszor; 4: négyszer; 5: ötször; 6: hatszor; 7: hétszer; 8: nyolcszor; 9: kilencszer;
+10: tízszer; 11: tizen&gt;&gt;; 20: húszszor; 21: huszon&gt;&gt;; 30: harmincszor; 31: harminc&gt;&gt;; 40: negyvenszer; 41: negyven&gt;&gt;; 50: ötvenszer; 51: ötven&gt;&gt;; 60: hatvanszor; 61: hatvan&gt;&gt;; 70: hetvenszer; 71: hetven&gt;&gt;; 80: nyolcvanszor; 81: nyolcvan&gt;&gt;; 90: kilencvenszer; 91: kilencven&gt;&gt;;
+100: százszor; 101: száz&gt;&gt;; 200: kétszázszor; 201: kétszáz&gt;&gt;; 300: háromszázszor; 301: háromszáz&gt;&gt;; 400: négyszázszor; 401: négyszáz&gt;&gt;; 500: ötszázszor; 501: ötszáz&gt;&gt;; 600: hatszázszor; 601: hatszáz&gt;&gt;; 700: hétszázszor; 701: hétszáz&gt;&gt;; 800: nyolcszázszor; 801: nyolcszáz&gt;&gt;; 900: kilencszázszor; 901: kilencszáz&gt;&gt;;
+1000: =%plain=;
+%val:
+0: nullával; 1: eggyel; 2: kettővel; 3: hárommal; 4: néggyel; 5: öttel; 6: hattal; 7: héttel; 8: nyolccal; 9: kilenccel;
+10: tízzel; 11: tizen&gt;&gt;; 20: hússzal; 21: huszon&gt;&gt;; 30: harminccal; 31: harminc&gt;&gt;; 40: negyvennel; 41: negyven&gt;&gt;; 50: ötvennel; 51: ötven&gt;&gt;; 60: hatvannal; 61: hatvan&gt;&gt;; 70: hetvennel; 71: hetven&gt;&gt;; 80: nyolcvannal; 81: nyolcvan&gt;&gt;; 90: kilencvennel; 91: kilencven&gt;&gt;;
+100: százzal; 101: száz&gt;&gt;; 200: kétszázzal; 201: kétszáz&gt;&gt;; 300: háromszázzal; 301: háromszáz&gt;&gt;; 400: négyszázzal; 401: négyszáz&gt;&gt;; 500: ötszázzal; 501: ötszáz&gt;&gt;; 600: hatszázzal; 601: hatszáz&gt;&gt;; 700: hétszázzal; 701: hétszáz&gt;&gt;; 800: nyolcszázzal; 801: nyolcszáz&gt;&gt;; 900: kilencszázzal; 901: kilencszáz&gt;&gt;;
+1000: =%plain=;</translation>
     </message>
     <message>
         <source>minus %1</source>
@@ -263,22 +273,22 @@
     <message>
         <source>%1 plus %2</source>
         <extracomment>Optional. Addition read aloud, where &quot;%1 %2 %3&quot; with &quot;plus&quot; is not what a teacher says. %1 and %2 are the numbers; &quot;%2{%rule-set}&quot; spells %2 with a rule set of the &quot;digits&quot; rules (a case form). Leave unfinished to use &quot;%1 %2 %3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 plusz %2</translation>
     </message>
     <message>
         <source>%1 minus %2</source>
         <extracomment>Optional. Subtraction read aloud; as &quot;%1 plus %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 mínusz %2</translation>
     </message>
     <message>
         <source>%1 times %2</source>
         <extracomment>Optional. Multiplication read aloud; as &quot;%1 plus %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1{%szor} %2</translation>
     </message>
     <message>
         <source>%1 divided by %2</source>
         <extracomment>Optional. Division read aloud; as &quot;%1 plus %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 osztva %2{%val}</translation>
     </message>
 </context>
 <context>

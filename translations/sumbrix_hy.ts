@@ -214,7 +214,14 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
-        <translation>0: զրո; 1: մեկ; 2: երկու; 3: երեք; 4: չորս; 5: հինգ; 6: վեց; 7: յոթ; 8: ութ; 9: ինը; 10: տասը; 11: տասնըմեկ; 12: տասներկու; 13: տասներեք; 14: տասնըչորս; 15: տասնըհինգ; 16: տասնըվեց; 17: տասնըյոթ; 18: տասնութ; 19: տասնինը; 20: քսան[&gt;&gt;]; 30: երեսուն[&gt;&gt;]; 40: քառասուն[&gt;&gt;]; 50: հիսուն[&gt;&gt;]; 60: վաթսուն[&gt;&gt;]; 70: յոթանասուն[&gt;&gt;]; 80: ութսուն[&gt;&gt;]; 90: իննըսուն[&gt;&gt;]; 100: հարյուր[ &gt;&gt;]; 200: &lt;&lt; հարյուր[ &gt;&gt;]; 1000: հազար[ &gt;&gt;]; 2000: &lt;&lt; հազար[ &gt;&gt;];</translation>
+        <translation>%spellout:
+0: զրո; 1: մեկ; 2: երկու; 3: երեք; 4: չորս; 5: հինգ; 6: վեց; 7: յոթ; 8: ութ; 9: ինը; 10: տասը; 11: տասնըմեկ; 12: տասներկու; 13: տասներեք; 14: տասնըչորս; 15: տասնըհինգ; 16: տասնըվեց; 17: տասնըյոթ; 18: տասնութ; 19: տասնինը; 20: քսան[&gt;&gt;]; 30: երեսուն[&gt;&gt;]; 40: քառասուն[&gt;&gt;]; 50: հիսուն[&gt;&gt;]; 60: վաթսուն[&gt;&gt;]; 70: յոթանասուն[&gt;&gt;]; 80: ութսուն[&gt;&gt;]; 90: իննըսուն[&gt;&gt;]; 100: հարյուր[ &gt;&gt;]; 200: &lt;&lt; հարյուր[ &gt;&gt;]; 1000: հազար[ &gt;&gt;]; 2000: &lt;&lt; հազար[ &gt;&gt;];
+%dative:
+0: զրոյի; 1: մեկի; 2: երկուսի; 3: երեքի; 4: չորսի; 5: հինգի; 6: վեցի; 7: յոթի; 8: ութի; 9: ինի; 10: տասի; 11: տասնըմեկի; 12: տասներկուսի; 13: տասներեքի; 14: տասնըչորսի; 15: տասնըհինգի; 16: տասնըվեցի; 17: տասնըյոթի; 18: տասնութի; 19: տասնինի; 20: քսան&gt;%%units&gt;; 30: երեսուն&gt;%%units&gt;; 40: քառասուն&gt;%%units&gt;; 50: հիսուն&gt;%%units&gt;; 60: վաթսուն&gt;%%units&gt;; 70: յոթանասուն&gt;%%units&gt;; 80: ութսուն&gt;%%units&gt;; 90: իննըսուն&gt;%%units&gt;; 100: հարյուր&gt;%%rest&gt;; 200: &lt;%spellout&lt; հարյուր&gt;%%rest&gt;; 1000: հազար&gt;%%rest&gt;; 2000: &lt;%spellout&lt; հազար&gt;%%rest&gt;;
+%%units:
+0: ի; 1: =%dative=;
+%%rest:
+0: ի; 1: ' =%dative=;</translation>
     </message>
     <message>
         <source>minus %1</source>
@@ -278,7 +285,7 @@
     <message>
         <source>%1 divided by %2</source>
         <extracomment>Optional. Division read aloud; as &quot;%1 plus %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 բաժանած %2{%dative}</translation>
     </message>
 </context>
 <context>

@@ -214,7 +214,20 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
-        <translation>%main: 0: =0=; 1000: &lt;&lt;&gt;%%rest&gt;; 1900: =0=; 1901: &lt;&lt;&gt;%%rest&gt;; 2000: &lt;&lt;&gt;%%rest&gt;; %%rest: 0: =000=; 1: =000=; 100: 000 og =0=; 101: =000=; 200: 000 og =0=; 201: =000=; 300: 000 og =0=; 301: =000=; 400: 000 og =0=; 401: =000=; 500: 000 og =0=; 501: =000=; 600: 000 og =0=; 601: =000=; 700: 000 og =0=; 701: =000=; 800: 000 og =0=; 801: =000=; 900: 000 og =0=; 901: =000=;</translation>
+        <translation>%main: 0: =0=; 1000: &lt;&lt;&gt;%%rest&gt;; 1900: =0=; 1901: &lt;&lt;&gt;%%rest&gt;; 2000: &lt;&lt;&gt;%%rest&gt;; %%rest: 0: =000=; 1: =000=; 100: 000 og =0=; 101: =000=; 200: 000 og =0=; 201: =000=; 300: 000 og =0=; 301: =000=; 400: 000 og =0=; 401: =000=; 500: 000 og =0=; 501: =000=; 600: 000 og =0=; 601: =000=; 700: 000 og =0=; 701: =000=; 800: 000 og =0=; 801: =000=; 900: 000 og =0=; 901: =000=;
+%dative:
+0: =0=; 1: einum; 2: tveimur; 3: þremur; 4: fjórum; 5: =0=;
+21: tuttugu og &gt;&gt;; 25: =0=; 31: þrjátíu og &gt;&gt;; 35: =0=; 41: fjörutíu og &gt;&gt;; 45: =0=; 51: fimmtíu og &gt;&gt;; 55: =0=; 61: sextíu og &gt;&gt;; 65: =0=; 71: sjötíu og &gt;&gt;; 75: =0=; 81: áttatíu og &gt;&gt;; 85: =0=; 91: níutíu og &gt;&gt;; 95: =0=;
+100: =0=; 101: hundrað og &gt;&gt;; 105: =0=; 121: hundrað &gt;&gt;; 125: =0=; 131: hundrað &gt;&gt;; 135: =0=; 141: hundrað &gt;&gt;; 145: =0=; 151: hundrað &gt;&gt;; 155: =0=; 161: hundrað &gt;&gt;; 165: =0=; 171: hundrað &gt;&gt;; 175: =0=; 181: hundrað &gt;&gt;; 185: =0=; 191: hundrað &gt;&gt;; 195: =0=;
+200: =0=; 201: tvö hundruð og &gt;&gt;; 205: =0=; 221: tvö hundruð &gt;&gt;; 225: =0=; 231: tvö hundruð &gt;&gt;; 235: =0=; 241: tvö hundruð &gt;&gt;; 245: =0=; 251: tvö hundruð &gt;&gt;; 255: =0=; 261: tvö hundruð &gt;&gt;; 265: =0=; 271: tvö hundruð &gt;&gt;; 275: =0=; 281: tvö hundruð &gt;&gt;; 285: =0=; 291: tvö hundruð &gt;&gt;; 295: =0=;
+300: =0=; 301: þrjú hundruð og &gt;&gt;; 305: =0=; 321: þrjú hundruð &gt;&gt;; 325: =0=; 331: þrjú hundruð &gt;&gt;; 335: =0=; 341: þrjú hundruð &gt;&gt;; 345: =0=; 351: þrjú hundruð &gt;&gt;; 355: =0=; 361: þrjú hundruð &gt;&gt;; 365: =0=; 371: þrjú hundruð &gt;&gt;; 375: =0=; 381: þrjú hundruð &gt;&gt;; 385: =0=; 391: þrjú hundruð &gt;&gt;; 395: =0=;
+400: =0=; 401: fjögur hundruð og &gt;&gt;; 405: =0=; 421: fjögur hundruð &gt;&gt;; 425: =0=; 431: fjögur hundruð &gt;&gt;; 435: =0=; 441: fjögur hundruð &gt;&gt;; 445: =0=; 451: fjögur hundruð &gt;&gt;; 455: =0=; 461: fjögur hundruð &gt;&gt;; 465: =0=; 471: fjögur hundruð &gt;&gt;; 475: =0=; 481: fjögur hundruð &gt;&gt;; 485: =0=; 491: fjögur hundruð &gt;&gt;; 495: =0=;
+500: =0=; 501: fimm hundruð og &gt;&gt;; 505: =0=; 521: fimm hundruð &gt;&gt;; 525: =0=; 531: fimm hundruð &gt;&gt;; 535: =0=; 541: fimm hundruð &gt;&gt;; 545: =0=; 551: fimm hundruð &gt;&gt;; 555: =0=; 561: fimm hundruð &gt;&gt;; 565: =0=; 571: fimm hundruð &gt;&gt;; 575: =0=; 581: fimm hundruð &gt;&gt;; 585: =0=; 591: fimm hundruð &gt;&gt;; 595: =0=;
+600: =0=; 601: sex hundruð og &gt;&gt;; 605: =0=; 621: sex hundruð &gt;&gt;; 625: =0=; 631: sex hundruð &gt;&gt;; 635: =0=; 641: sex hundruð &gt;&gt;; 645: =0=; 651: sex hundruð &gt;&gt;; 655: =0=; 661: sex hundruð &gt;&gt;; 665: =0=; 671: sex hundruð &gt;&gt;; 675: =0=; 681: sex hundruð &gt;&gt;; 685: =0=; 691: sex hundruð &gt;&gt;; 695: =0=;
+700: =0=; 701: sjö hundruð og &gt;&gt;; 705: =0=; 721: sjö hundruð &gt;&gt;; 725: =0=; 731: sjö hundruð &gt;&gt;; 735: =0=; 741: sjö hundruð &gt;&gt;; 745: =0=; 751: sjö hundruð &gt;&gt;; 755: =0=; 761: sjö hundruð &gt;&gt;; 765: =0=; 771: sjö hundruð &gt;&gt;; 775: =0=; 781: sjö hundruð &gt;&gt;; 785: =0=; 791: sjö hundruð &gt;&gt;; 795: =0=;
+800: =0=; 801: átta hundruð og &gt;&gt;; 805: =0=; 821: átta hundruð &gt;&gt;; 825: =0=; 831: átta hundruð &gt;&gt;; 835: =0=; 841: átta hundruð &gt;&gt;; 845: =0=; 851: átta hundruð &gt;&gt;; 855: =0=; 861: átta hundruð &gt;&gt;; 865: =0=; 871: átta hundruð &gt;&gt;; 875: =0=; 881: átta hundruð &gt;&gt;; 885: =0=; 891: átta hundruð &gt;&gt;; 895: =0=;
+900: =0=; 901: níu hundruð og &gt;&gt;; 905: =0=; 921: níu hundruð &gt;&gt;; 925: =0=; 931: níu hundruð &gt;&gt;; 935: =0=; 941: níu hundruð &gt;&gt;; 945: =0=; 951: níu hundruð &gt;&gt;; 955: =0=; 961: níu hundruð &gt;&gt;; 965: =0=; 971: níu hundruð &gt;&gt;; 975: =0=; 981: níu hundruð &gt;&gt;; 985: =0=; 991: níu hundruð &gt;&gt;; 995: =0=;
+1000: =0=;</translation>
     </message>
     <message>
         <source>minus %1</source>
@@ -278,7 +291,7 @@
     <message>
         <source>%1 divided by %2</source>
         <extracomment>Optional. Division read aloud; as &quot;%1 plus %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 deilt með %2{%dative}</translation>
     </message>
 </context>
 <context>

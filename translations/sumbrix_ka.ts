@@ -214,7 +214,17 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
-        <translation>digits</translation>
+        <translation>%plain:
+=0=;
+%on:
+=%%stem=ზე;
+%times:
+0: =%%stem=ჯერ; 1: ერთხელ; 2: =%%stem=ჯერ;
+%%stem:
+0: ნულ; 1: ერთ; 2: ორ; 3: სამ; 4: ოთხ; 5: ხუთ; 6: ექვს; 7: შვიდ; 8: რვა; 9: ცხრა; 10: ათ; 11: თერთმეტ; 12: თორმეტ; 13: ცამეტ; 14: თოთხმეტ; 15: თხუთმეტ; 16: თექვსმეტ; 17: ჩვიდმეტ; 18: თვრამეტ; 19: ცხრამეტ;
+20/20: ოც[და&gt;&gt;]; 40/20: ორმოც[და&gt;&gt;]; 60/20: სამოც[და&gt;&gt;]; 80/20: ოთხმოც[და&gt;&gt;];
+100: ას[ &gt;&gt;]; 200: ორას[ &gt;&gt;]; 300: სამას[ &gt;&gt;]; 400: ოთხას[ &gt;&gt;]; 500: ხუთას[ &gt;&gt;]; 600: ექვსას[ &gt;&gt;]; 700: შვიდას[ &gt;&gt;]; 800: რვაას[ &gt;&gt;]; 900: ცხრაას[ &gt;&gt;];
+1000: ათას[ &gt;&gt;]; 2000: =0=;</translation>
     </message>
     <message>
         <source>minus %1</source>
@@ -273,12 +283,12 @@
     <message>
         <source>%1 times %2</source>
         <extracomment>Optional. Multiplication read aloud; as &quot;%1 plus %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1{%times} %2</translation>
     </message>
     <message>
         <source>%1 divided by %2</source>
         <extracomment>Optional. Division read aloud; as &quot;%1 plus %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 გაყოფილი %2{%on}</translation>
     </message>
 </context>
 <context>

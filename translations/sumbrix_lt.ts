@@ -214,7 +214,17 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
-        <translation>digits</translation>
+        <translation>%plain: =0=;
+%genitive:
+0: nulio; 1: vieno; 2: dviejų; 3: trijų; 4: keturių; 5: penkių; 6: šešių; 7: septynių; 8: aštuonių; 9: devynių;
+10: dešimties; 11: vienuolikos; 12: dvylikos; 13: trylikos; 14: keturiolikos; 15: penkiolikos;
+16: šešiolikos; 17: septyniolikos; 18: aštuoniolikos; 19: devyniolikos;
+20: dvidešimties; 21: dvidešimt &gt;&gt;; 30: trisdešimties; 31: trisdešimt &gt;&gt;; 40: keturiasdešimties; 41: keturiasdešimt &gt;&gt;;
+50: penkiasdešimties; 51: penkiasdešimt &gt;&gt;; 60: šešiasdešimties; 61: šešiasdešimt &gt;&gt;;
+70: septyniasdešimties; 71: septyniasdešimt &gt;&gt;; 80: aštuoniasdešimties; 81: aštuoniasdešimt &gt;&gt;;
+90: devyniasdešimties; 91: devyniasdešimt &gt;&gt;;
+100: šimto[ &gt;&gt;]; 200: &lt;&lt; šimtų[ &gt;&gt;];
+1000: =%plain=;</translation>
     </message>
     <message>
         <source>minus %1</source>
@@ -278,7 +288,7 @@
     <message>
         <source>%1 divided by %2</source>
         <extracomment>Optional. Division read aloud; as &quot;%1 plus %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 padalyti iš %2{%genitive}</translation>
     </message>
 </context>
 <context>

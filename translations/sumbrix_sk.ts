@@ -214,7 +214,21 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
-        <translation>digits</translation>
+        <translation>%plain: =0=;
+%instrumental:
+0: nulou; 1: jednou; 2: dvoma; 3: troma; 4: štyrmi; 5: piatimi; 6: šiestimi; 7: siedmimi; 8: ôsmimi; 9: deviatimi;
+10: desiatimi; 11: jedenástimi; 12: dvanástimi; 13: trinástimi; 14: štrnástimi; 15: pätnástimi; 16: šestnástimi; 17: sedemnástimi; 18: osemnástimi; 19: devätnástimi;
+20: dvadsiatimi; 21: dvadsaťjeden; 22: dvadsiatimi &gt;&gt;; 30: tridsiatimi; 31: tridsaťjeden; 32: tridsiatimi &gt;&gt;; 40: štyridsiatimi; 41: štyridsaťjeden; 42: štyridsiatimi &gt;&gt;; 50: päťdesiatimi; 51: päťdesiatjeden; 52: päťdesiatimi &gt;&gt;; 60: šesťdesiatimi; 61: šesťdesiatjeden; 62: šesťdesiatimi &gt;&gt;; 70: sedemdesiatimi; 71: sedemdesiatjeden; 72: sedemdesiatimi &gt;&gt;; 80: osemdesiatimi; 81: osemdesiatjeden; 82: osemdesiatimi &gt;&gt;; 90: deväťdesiatimi; 91: deväťdesiatjeden; 92: deväťdesiatimi &gt;&gt;;
+100: stom; 101: stojeden; 102: sto &gt;&gt;; 121: stodvadsaťjeden; 122: sto &gt;&gt;; 131: stotridsaťjeden; 132: sto &gt;&gt;; 141: stoštyridsaťjeden; 142: sto &gt;&gt;; 151: stopäťdesiatjeden; 152: sto &gt;&gt;; 161: stošesťdesiatjeden; 162: sto &gt;&gt;; 171: stosedemdesiatjeden; 172: sto &gt;&gt;; 181: stoosemdesiatjeden; 182: sto &gt;&gt;; 191: stodeväťdesiatjeden; 192: sto &gt;&gt;;
+200: dvesto; 201: dvestojeden; 202: dvesto &gt;&gt;; 221: dvestodvadsaťjeden; 222: dvesto &gt;&gt;; 231: dvestotridsaťjeden; 232: dvesto &gt;&gt;; 241: dvestoštyridsaťjeden; 242: dvesto &gt;&gt;; 251: dvestopäťdesiatjeden; 252: dvesto &gt;&gt;; 261: dvestošesťdesiatjeden; 262: dvesto &gt;&gt;; 271: dvestosedemdesiatjeden; 272: dvesto &gt;&gt;; 281: dvestoosemdesiatjeden; 282: dvesto &gt;&gt;; 291: dvestodeväťdesiatjeden; 292: dvesto &gt;&gt;;
+300: tristo; 301: tristojeden; 302: tristo &gt;&gt;; 321: tristodvadsaťjeden; 322: tristo &gt;&gt;; 331: tristotridsaťjeden; 332: tristo &gt;&gt;; 341: tristoštyridsaťjeden; 342: tristo &gt;&gt;; 351: tristopäťdesiatjeden; 352: tristo &gt;&gt;; 361: tristošesťdesiatjeden; 362: tristo &gt;&gt;; 371: tristosedemdesiatjeden; 372: tristo &gt;&gt;; 381: tristoosemdesiatjeden; 382: tristo &gt;&gt;; 391: tristodeväťdesiatjeden; 392: tristo &gt;&gt;;
+400: štyristo; 401: štyristojeden; 402: štyristo &gt;&gt;; 421: štyristodvadsaťjeden; 422: štyristo &gt;&gt;; 431: štyristotridsaťjeden; 432: štyristo &gt;&gt;; 441: štyristoštyridsaťjeden; 442: štyristo &gt;&gt;; 451: štyristopäťdesiatjeden; 452: štyristo &gt;&gt;; 461: štyristošesťdesiatjeden; 462: štyristo &gt;&gt;; 471: štyristosedemdesiatjeden; 472: štyristo &gt;&gt;; 481: štyristoosemdesiatjeden; 482: štyristo &gt;&gt;; 491: štyristodeväťdesiatjeden; 492: štyristo &gt;&gt;;
+500: päťsto; 501: päťstojeden; 502: päťsto &gt;&gt;; 521: päťstodvadsaťjeden; 522: päťsto &gt;&gt;; 531: päťstotridsaťjeden; 532: päťsto &gt;&gt;; 541: päťstoštyridsaťjeden; 542: päťsto &gt;&gt;; 551: päťstopäťdesiatjeden; 552: päťsto &gt;&gt;; 561: päťstošesťdesiatjeden; 562: päťsto &gt;&gt;; 571: päťstosedemdesiatjeden; 572: päťsto &gt;&gt;; 581: päťstoosemdesiatjeden; 582: päťsto &gt;&gt;; 591: päťstodeväťdesiatjeden; 592: päťsto &gt;&gt;;
+600: šesťsto; 601: šesťstojeden; 602: šesťsto &gt;&gt;; 621: šesťstodvadsaťjeden; 622: šesťsto &gt;&gt;; 631: šesťstotridsaťjeden; 632: šesťsto &gt;&gt;; 641: šesťstoštyridsaťjeden; 642: šesťsto &gt;&gt;; 651: šesťstopäťdesiatjeden; 652: šesťsto &gt;&gt;; 661: šesťstošesťdesiatjeden; 662: šesťsto &gt;&gt;; 671: šesťstosedemdesiatjeden; 672: šesťsto &gt;&gt;; 681: šesťstoosemdesiatjeden; 682: šesťsto &gt;&gt;; 691: šesťstodeväťdesiatjeden; 692: šesťsto &gt;&gt;;
+700: sedemsto; 701: sedemstojeden; 702: sedemsto &gt;&gt;; 721: sedemstodvadsaťjeden; 722: sedemsto &gt;&gt;; 731: sedemstotridsaťjeden; 732: sedemsto &gt;&gt;; 741: sedemstoštyridsaťjeden; 742: sedemsto &gt;&gt;; 751: sedemstopäťdesiatjeden; 752: sedemsto &gt;&gt;; 761: sedemstošesťdesiatjeden; 762: sedemsto &gt;&gt;; 771: sedemstosedemdesiatjeden; 772: sedemsto &gt;&gt;; 781: sedemstoosemdesiatjeden; 782: sedemsto &gt;&gt;; 791: sedemstodeväťdesiatjeden; 792: sedemsto &gt;&gt;;
+800: osemsto; 801: osemstojeden; 802: osemsto &gt;&gt;; 821: osemstodvadsaťjeden; 822: osemsto &gt;&gt;; 831: osemstotridsaťjeden; 832: osemsto &gt;&gt;; 841: osemstoštyridsaťjeden; 842: osemsto &gt;&gt;; 851: osemstopäťdesiatjeden; 852: osemsto &gt;&gt;; 861: osemstošesťdesiatjeden; 862: osemsto &gt;&gt;; 871: osemstosedemdesiatjeden; 872: osemsto &gt;&gt;; 881: osemstoosemdesiatjeden; 882: osemsto &gt;&gt;; 891: osemstodeväťdesiatjeden; 892: osemsto &gt;&gt;;
+900: deväťsto; 901: deväťstojeden; 902: deväťsto &gt;&gt;; 921: deväťstodvadsaťjeden; 922: deväťsto &gt;&gt;; 931: deväťstotridsaťjeden; 932: deväťsto &gt;&gt;; 941: deväťstoštyridsaťjeden; 942: deväťsto &gt;&gt;; 951: deväťstopäťdesiatjeden; 952: deväťsto &gt;&gt;; 961: deväťstošesťdesiatjeden; 962: deväťsto &gt;&gt;; 971: deväťstosedemdesiatjeden; 972: deväťsto &gt;&gt;; 981: deväťstoosemdesiatjeden; 982: deväťsto &gt;&gt;; 991: deväťstodeväťdesiatjeden; 992: deväťsto &gt;&gt;;
+1000: =%plain=;</translation>
     </message>
     <message>
         <source>minus %1</source>
@@ -278,7 +292,7 @@
     <message>
         <source>%1 divided by %2</source>
         <extracomment>Optional. Division read aloud; as &quot;%1 plus %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 delené %2{%instrumental}</translation>
     </message>
 </context>
 <context>

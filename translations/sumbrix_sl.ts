@@ -214,7 +214,19 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
-        <translation>digits</translation>
+        <translation>%plain: =0=;
+%instrumental:
+0: z nič; 1: z ena; 2: z dvema; 3: s tremi; 4: s štirimi; 5: s pétimi; 6: s šêstimi; 7: s sêdmimi; 8: z ôsmimi; 9: z devêtimi;
+10: z desêtimi; 11: z enájstimi; 12: z dvanájstimi; 13: s trinájstimi; 14: s štirinájstimi; 15: s petnájstimi; 16: s šestnájstimi; 17: s sedemnájstimi; 18: z osemnájstimi; 19: z devetnájstimi;
+20: z dvájsetimi; 21: &gt;%%unit-z&gt;indvájsetimi; 30: s trídesetimi; 31: &gt;%%unit-z&gt;intrídesetimi; 40: s štíridesetimi; 41: &gt;%%unit-z&gt;inštíridesetimi; 50: s pétdesetimi; 51: &gt;%%unit-z&gt;inpétdesetimi; 60: s šêstdesetimi; 61: &gt;%%unit-z&gt;inšêstdesetimi; 70: s sêdemdesetimi; 71: &gt;%%unit-z&gt;insêdemdesetimi; 80: z ôsemdesetimi; 81: &gt;%%unit-z&gt;inôsemdesetimi; 90: z devêtdesetimi; 91: &gt;%%unit-z&gt;indevêtdesetimi;
+100: s sto[ &gt;%%bare&gt;]; 200: z dvesto[ &gt;%%bare&gt;]; 300: s tristo[ &gt;%%bare&gt;]; 400: s štiristo[ &gt;%%bare&gt;]; 500: s petsto[ &gt;%%bare&gt;]; 600: s šeststo[ &gt;%%bare&gt;]; 700: s sedemsto[ &gt;%%bare&gt;]; 800: z osemsto[ &gt;%%bare&gt;]; 900: z devetsto[ &gt;%%bare&gt;];
+1000: =%plain=;
+%%bare:
+0: nič; 1: ena; 2: dvema; 3: tremi; 4: štirimi; 5: pétimi; 6: šêstimi; 7: sêdmimi; 8: ôsmimi; 9: devêtimi;
+10: desêtimi; 11: enájstimi; 12: dvanájstimi; 13: trinájstimi; 14: štirinájstimi; 15: petnájstimi; 16: šestnájstimi; 17: sedemnájstimi; 18: osemnájstimi; 19: devetnájstimi;
+20: dvájsetimi; 21: &gt;%%unit&gt;indvájsetimi; 30: trídesetimi; 31: &gt;%%unit&gt;intrídesetimi; 40: štíridesetimi; 41: &gt;%%unit&gt;inštíridesetimi; 50: pétdesetimi; 51: &gt;%%unit&gt;inpétdesetimi; 60: šêstdesetimi; 61: &gt;%%unit&gt;inšêstdesetimi; 70: sêdemdesetimi; 71: &gt;%%unit&gt;insêdemdesetimi; 80: ôsemdesetimi; 81: &gt;%%unit&gt;inôsemdesetimi; 90: devêtdesetimi; 91: &gt;%%unit&gt;indevêtdesetimi;
+%%unit: 1: ena; 2: dva; 3: tri; 4: štiri; 5: pet; 6: šest; 7: sedem; 8: osem; 9: devet;
+%%unit-z: 1: z ena; 2: z dva; 3: s tri; 4: s štiri; 5: s pet; 6: s šest; 7: s sedem; 8: z osem; 9: z devet;</translation>
     </message>
     <message>
         <source>minus %1</source>
@@ -278,7 +290,7 @@
     <message>
         <source>%1 divided by %2</source>
         <extracomment>Optional. Division read aloud; as &quot;%1 plus %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 deljeno %2{%instrumental}</translation>
     </message>
 </context>
 <context>
