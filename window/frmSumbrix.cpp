@@ -208,8 +208,10 @@ void frmSumbrix::CreateControls()
     HScroll1->setInvertedControls(false);
     // A drag reports its moves through sliderMoved and its end through valueChanged.
     HScroll1->setTracking(false);
-    for (QLineEdit *e : {txtMin, txtMax})
+    for (QLineEdit *e : {txtMin, txtMax}) {
         e->setTextMargins(0, 0, 0, 0);
+        sumbrix::SpokenBox(e);
+    }
     txtMin->setText(QStringLiteral("1"));
     txtMax->setText(QStringLiteral("RangeMax"));
     //: Above the smallest number drawn; the box is 25 pixels wide.

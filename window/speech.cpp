@@ -103,12 +103,20 @@ const icu::RuleBasedNumberFormat *SpellOut(const QString &rules)
     return format.get();
 }
 
+QString DigitsRules()
+{
+    //: Leave as "digits" where the language's voice reads numbers written in digits. Otherwise rules of ICU's rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.
+    return QCoreApplication::translate("speech", "digits");
+}
+
+// Whether the catalogue spells numbers for its voice, which misreads digits.
+bool VoiceSpellsNumbers() { return DigitsRules() != QLatin1String("digits"); }
+
 }  // namespace
 
 QString SpokenNumber(const QString &shown, const QString &ruleSet)
 {
-    //: Leave as "digits" where the language's voice reads numbers written in digits. Otherwise rules of ICU's rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.
-    const QString rules = QCoreApplication::translate("speech", "digits");
+    const QString rules = DigitsRules();
     bool whole = false;
     const int n = AsciiDigits(shown).trimmed().toInt(&whole);
     if (whole && n < 0)
@@ -132,6 +140,52 @@ QString SpokenNumber(const QString &shown, const QString &ruleSet)
         format->format(int32_t(n), words);
     }
     return QString(reinterpret_cast<const QChar *>(words.getBuffer()), words.length());
+}
+
+QString SpokenDigits(const QString &text)
+{
+    static const QRegularExpression number(QStringLiteral("\\d+"), QRegularExpression::UseUnicodePropertiesOption);
+    QString spoken;
+    qsizetype done = 0;
+    for (auto it = number.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        spoken += text.mid(done, m.capturedStart() - done) + SpokenNumber(m.captured());
+        done = m.capturedEnd();
+    }
+    return spoken + text.mid(done);
+}
+
+namespace {
+
+QAccessible::UpdateHandler outerHandler = nullptr;
+
+// Stands in for the accessibility bridge while a key is typed: the digits
+// the box reports inserted are passed on in words.
+void WordsForDigits(QAccessibleEvent *event)
+{
+    QAccessible::installUpdateHandler(outerHandler);
+    if (event->type() == QAccessible::TextInserted && event->object()) {
+        const auto *typed = static_cast<QAccessibleTextInsertEvent *>(event);
+        QAccessibleTextInsertEvent spoken(event->object(), typed->changePosition(), SpokenDigits(typed->textInserted()));
+        QAccessible::updateAccessibility(&spoken);
+    } else {
+        QAccessible::updateAccessibility(event);
+    }
+    QAccessible::installUpdateHandler(WordsForDigits);
+}
+
+}  // namespace
+
+TypedInWords::TypedInWords() : on_(QAccessible::isActive() && VoiceSpellsNumbers())
+{
+    if (on_)
+        outerHandler = QAccessible::installUpdateHandler(WordsForDigits);
+}
+
+TypedInWords::~TypedInWords()
+{
+    if (on_)
+        QAccessible::installUpdateHandler(outerHandler);
 }
 
 QString SpokenProblem(const QString &arg1, const QString &symbol, const QString &arg2)
@@ -239,8 +293,25 @@ void SayChosenItem(QComboBox *box)
 
 namespace {
 
+// A read-only number box read as a label: its name, then its number as
+// the voice is to hear it.
+class SpokenBoxInterface final : public QAccessibleWidget {
+public:
+    explicit SpokenBoxInterface(QWidget *box) : QAccessibleWidget(box, QAccessible::StaticText) {}
+    QString text(QAccessible::Text t) const override
+    {
+        const QString own = QAccessibleWidget::text(t);
+        const auto *box = qobject_cast<const QLineEdit *>(widget());
+        if (t != QAccessible::Name || !box || box->text().trimmed().isEmpty())
+            return own;
+        return (own + u' ' + SpokenDigits(box->text().trimmed())).trimmed();
+    }
+};
+
 QAccessibleInterface *PlainStack(const QString &, QObject *object)
 {
+    if (object && object->property("sumbrixSpokenBox").toBool())
+        return new SpokenBoxInterface(static_cast<QWidget *>(object));
     if (object && object->property("sumbrixPlainStack").toBool())
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Client);
     if (object && object->property("sumbrixNamedPage").toBool())
@@ -279,6 +350,17 @@ void NamedPage(QWidget *page, const QString &name)
     page->setProperty("sumbrixNamedPage", true);
     page->setAccessibleName(name);
     InstallFactory();
+}
+
+void SpokenBox(QWidget *box)
+{
+    if (!VoiceSpellsNumbers())
+        return;  // its digits are read as they are
+    box->setProperty("sumbrixSpokenBox", true);
+    InstallFactory();
+    // A box reports itself as it is made, and its reading is kept from then on.
+    if (QAccessibleInterface *made = QAccessible::queryAccessibleInterface(box))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
 void PlainPageStack(QWidget *tabs)

@@ -19,6 +19,29 @@ namespace sumbrix {
 // (a case form).
 QString SpokenNumber(const QString &shown, const QString &ruleSet = QString());
 
+// A text with each of its numbers as SpokenNumber says it: a history row
+// as the screen reader is to read it. The text itself where the voice
+// reads digits.
+QString SpokenDigits(const QString &text);
+
+// Has a screen reader read the read-only `box` as a label, its name then
+// its number in words, where the voice misreads digits: its text would be
+// read in digits.
+void SpokenBox(QWidget *box);
+
+// While one lives, digits typed into a text box reach the screen reader
+// in words where the voice misreads digits (a key press's span).
+class TypedInWords {
+public:
+    TypedInWords();
+    ~TypedInWords();
+    TypedInWords(const TypedInWords &) = delete;
+    TypedInWords &operator=(const TypedInWords &) = delete;
+
+private:
+    bool on_ = false;
+};
+
 // The problem as a sentence: " 4", "+", " 1" reads "4 plus 1".
 QString SpokenProblem(const QString &arg1, const QString &symbol, const QString &arg2);
 

@@ -5,6 +5,7 @@
 #include "language.h"
 #include "speech.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QCoreApplication>
@@ -64,8 +65,13 @@ void WidgetSurface::SetText(Control c, const std::string &text)
     if (c == Control::lblOps)
         s = SchoolSign(s);
     if (auto *edit = qobject_cast<QLineEdit *>(w)) {
-        if (edit->text() != s)  // a line edit repaints even for the same text
+        if (edit->text() != s) {  // a line edit repaints even for the same text
             edit->setText(s);
+            if (edit->property("sumbrixSpokenBox").toBool()) {  // named by its number
+                QAccessibleEvent renamed(edit, QAccessible::NameChanged);
+                QAccessible::updateAccessibility(&renamed);
+            }
+        }
     } else if (auto *label = qobject_cast<QLabel *>(w)) {
         label->setText(s);
         // A screen reader reads the label; a number it would misread is named as spoken.
@@ -120,7 +126,11 @@ void WidgetSurface::AddHistory(const std::string &line)
         if (isolateSums_)
             text = text.left(sum) + QChar(0x2066) + text.mid(sum) + QChar(0x2069);
     }
-    list1_->addItem(text);
+    auto *row = new QListWidgetItem(text);
+    // Read in words where the voice misreads digits, as the labels are.
+    if (const QString spoken = SpokenDigits(text); spoken != text)
+        row->setData(Qt::AccessibleTextRole, spoken);
+    list1_->addItem(row);
 }
 
 // The engine's own words, listed here for lupdate; Word() looks them up.
