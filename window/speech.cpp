@@ -155,39 +155,6 @@ QString SpokenDigits(const QString &text)
     return spoken + text.mid(done);
 }
 
-namespace {
-
-QAccessible::UpdateHandler outerHandler = nullptr;
-
-// Stands in for the accessibility bridge while a key is typed: the digits
-// the box reports inserted are passed on in words.
-void WordsForDigits(QAccessibleEvent *event)
-{
-    QAccessible::installUpdateHandler(outerHandler);
-    if (event->type() == QAccessible::TextInserted && event->object()) {
-        const auto *typed = static_cast<QAccessibleTextInsertEvent *>(event);
-        QAccessibleTextInsertEvent spoken(event->object(), typed->changePosition(), SpokenDigits(typed->textInserted()));
-        QAccessible::updateAccessibility(&spoken);
-    } else {
-        QAccessible::updateAccessibility(event);
-    }
-    QAccessible::installUpdateHandler(WordsForDigits);
-}
-
-}  // namespace
-
-TypedInWords::TypedInWords() : on_(QAccessible::isActive() && VoiceSpellsNumbers())
-{
-    if (on_)
-        outerHandler = QAccessible::installUpdateHandler(WordsForDigits);
-}
-
-TypedInWords::~TypedInWords()
-{
-    if (on_)
-        QAccessible::installUpdateHandler(outerHandler);
-}
-
 QString SpokenProblem(const QString &arg1, const QString &symbol, const QString &arg2)
 {
     if (const QString pattern = OperationPattern(symbol); !pattern.isEmpty()) {

@@ -29,19 +29,6 @@ QString SpokenDigits(const QString &text);
 // read in digits.
 void SpokenBox(QWidget *box);
 
-// While one lives, digits typed into a text box reach the screen reader
-// in words where the voice misreads digits (a key press's span).
-class TypedInWords {
-public:
-    TypedInWords();
-    ~TypedInWords();
-    TypedInWords(const TypedInWords &) = delete;
-    TypedInWords &operator=(const TypedInWords &) = delete;
-
-private:
-    bool on_ = false;
-};
-
 // The problem as a sentence: " 4", "+", " 1" reads "4 plus 1".
 QString SpokenProblem(const QString &arg1, const QString &symbol, const QString &arg2);
 

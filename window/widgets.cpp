@@ -3,7 +3,6 @@
 #include "widgets.h"
 
 #include "language.h"
-#include "speech.h"
 #include "twips.h"
 
 #include <QGroupBox>
@@ -51,7 +50,6 @@ void AnswerBox::Handle(QKeyEvent *event)
     // The key is never consumed: the line edit still gets it, a 0-9 digit
     // as the window's own.
     const QString text = event->text();
-    const TypedInWords heard;
     if (const QString shown = LocalDigits(text, zero_); shown != text) {
         QKeyEvent local(event->type(), event->key(), event->modifiers(), shown, event->isAutoRepeat(),
                         event->count());
