@@ -190,7 +190,7 @@
     <message>
         <source>-</source>
         <extracomment>The subtraction sign of the language&apos;s primary schoolbooks: &quot;−&quot; (U+2212) where they print it, as wide as &quot;+&quot;; English keeps &quot;-&quot;.</extracomment>
-        <translation>-</translation>
+        <translation>−</translation>
     </message>
 </context>
 <context>

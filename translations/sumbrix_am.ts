@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>ስሪት %1 © 2026 የSumbrix ደራሲዎች። GNU GPL 3 ወይም ከዚያ በኋላ ያለ።</translation>
+        <translation>ስሪት %1 © 2026 የSumbrix ደራሲዎች። GNU GPL 3 ወይም ከዚያ በኋላ ያለው።</translation>
     </message>
     <message>
         <source>Pages</source>

@@ -146,7 +146,7 @@
     </message>
     <message>
         <source>History</source>
-        <translation>السجل</translation>
+        <translation>السِجِلّ</translation>
     </message>
     <message>
         <source>Every graded answer with its time</source>

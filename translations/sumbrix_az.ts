@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>Versiya %1 © 2026 Sumbrix müəllifləri. GNU GPL 3 və ya daha yeni versiya.</translation>
+        <translation>Versiya %1 © 2026 Sumbrix müəllifləri. GNU GPL 3 və ya daha yenisi.</translation>
     </message>
     <message>
         <source>Pages</source>

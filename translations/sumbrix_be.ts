@@ -190,7 +190,7 @@
     <message>
         <source>-</source>
         <extracomment>The subtraction sign of the language&apos;s primary schoolbooks: &quot;−&quot; (U+2212) where they print it, as wide as &quot;+&quot;; English keeps &quot;-&quot;.</extracomment>
-        <translation>-</translation>
+        <translation>−</translation>
     </message>
 </context>
 <context>
@@ -209,12 +209,12 @@
     </message>
     <message>
         <source>divided by</source>
-        <translation>падзялііць на</translation>
+        <translation>падзя-ліць на</translation>
     </message>
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
-        <translation>%main: 0: нуль; 1: адзіін; 2: два; 3: тры; 4: чатыры; 5: пяць; 6: шэсць; 7: сем; 8: восем; 9: дзевяць; 10: дзесяць; 11: адзінаццаць; 12: дванаццаць; 13: трынаццаць; 14: чатырнаццаць; 15: пятнаццаць; 16: шаснаццаць; 17: сямнаццаць; 18: васямнаццаць; 19: дзевятнаццаць; 20: дваццаць[ &gt;&gt;]; 30: трыццаць[ &gt;&gt;]; 40: сорак[ &gt;&gt;]; 50: пяцьдзясяат[ &gt;&gt;]; 60: шэсцьдзясяат[ &gt;&gt;]; 70: сем-дзесят[ &gt;&gt;]; 80: восем-дзесят[ &gt;&gt;]; 90: дзевяноста[ &gt;&gt;]; 100: сто[ &gt;&gt;]; 200: дзвесце[ &gt;&gt;]; 300: трыста[ &gt;&gt;]; 400: чатыры-ста[ &gt;&gt;]; 500: пяць-сот[ &gt;&gt;]; 600: шэсць-сот[ &gt;&gt;]; 700: сем-сот[ &gt;&gt;]; 800: васям-сот[ &gt;&gt;]; 900: дзевяць-сот[ &gt;&gt;]; 1000: &lt;%%th&lt;[ &gt;&gt;]; %%th: 1: тыся-ча; 2: дзве тыся-чы; 3: тры тыся-чы; 4: чатыры тыся-чы; 5: =%main= тысяч; 20: дваццаць &gt;%%thu&gt;; 30: трыццаць &gt;%%thu&gt;; %%thu: 0: тысяч; 1: аднаа тыся-ча; 2: дзве тыся-чы; 3: тры тыся-чы; 4: чатыры тыся-чы; 5: =%main= тысяч;</translation>
+        <translation>%main: 0: нуль; 1: а-дзін; 2: два; 3: тры; 4: 4; 5: пяць; 6: шэсць; 7: сем; 8: восем; 9: дзевяць; 10: дзесяць; 11: адзі-наццаць; 12: 12; 13: 13; 14: чатыр-наццаць; 15: 15; 16: 16; 17: 17; 18: 18; 19: 19; 20: дваццаць[ &gt;&gt;]; 30: трыццаць[ &gt;&gt;]; 40: сорак[ &gt;&gt;]; 50: пяцьдзя-сят[ &gt;&gt;]; 60: шэсцьдзя-сят[ &gt;&gt;]; 70: сем-дзесят[ &gt;&gt;]; 80: восем-дзесят[ &gt;&gt;]; 90: дзевяноста[ &gt;&gt;]; 100: сто[ &gt;&gt;]; 200: дзвесце[ &gt;&gt;]; 300: трыста[ &gt;&gt;]; 400: 4 ста[ &gt;&gt;]; 500: пяць-сот[ &gt;&gt;]; 600: шэсць-сот[ &gt;&gt;]; 700: сям-сот[ &gt;&gt;]; 800: васям-сот[ &gt;&gt;]; 900: дзевяць-сот[ &gt;&gt;]; 1000: &lt;%%th&lt;[ &gt;&gt;]; %%th: 1: тыся-ча; 2: дзве тыся-чы; 3: тры тыся-чы; 4: 4 тыся-чы; 5: =%main= тысяч; 20: дваццаць &gt;%%thu&gt;; 30: трыццаць &gt;%%thu&gt;; %%thu: 0: тысяч; 1: а-дна тыся-ча; 2: дзве тыся-чы; 3: тры тыся-чы; 4: 4 тыся-чы; 5: =%main= тысяч;</translation>
     </message>
     <message>
         <source>minus %1</source>

@@ -190,7 +190,7 @@
     <message>
         <source>-</source>
         <extracomment>The subtraction sign of the language&apos;s primary schoolbooks: &quot;−&quot; (U+2212) where they print it, as wide as &quot;+&quot;; English keeps &quot;-&quot;.</extracomment>
-        <translation>-</translation>
+        <translation>−</translation>
     </message>
 </context>
 <context>
@@ -258,7 +258,7 @@
     <message>
         <source>Numbers from %1 to %2. %3</source>
         <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
-        <translation>Най-малкото число е %1, най-голямото е %2. %3</translation>
+        <translation>Числата са от %1 до %2. %3</translation>
     </message>
     <message>
         <source>%1 plus %2</source>

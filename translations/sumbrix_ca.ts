@@ -249,7 +249,7 @@
     <message>
         <source>Reading aloud</source>
         <extracomment>Said when reading aloud is turned on.</extracomment>
-        <translation>Lectura en veu alta</translation>
+        <translation>Veu encesa</translation>
     </message>
     <message>
         <source>Quiet</source>
@@ -258,7 +258,7 @@
     <message>
         <source>Numbers from %1 to %2. %3</source>
         <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
-        <translation>Nombres del %1 al %2. %3</translation>
+        <translation>Nombres entre %1 i %2. %3</translation>
     </message>
     <message>
         <source>%1 plus %2</source>

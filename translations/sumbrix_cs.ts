@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>Problem du jour </source>
-        <translation>Příklad dne </translation>
+        <translation>Tvůj příklad </translation>
     </message>
     <message>
         <source>Time:</source>

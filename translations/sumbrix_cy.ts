@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>Mae Sumbrix am ddim.  Rhanna fe â phawb sy’n hoffi rhifau.</translation>
+        <translation>Mae Sumbrix am ddim.  Rhanna’r rhaglen â phawb sy’n hoffi rhifau.</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>

@@ -295,7 +295,7 @@
     <message>
         <source>Read the problems and the verdicts aloud. %1 turns it on and off.</source>
         <extracomment>Help for the --read-aloud option; %1 is the key, Ctrl+R.</extracomment>
-        <translation>Læser regnestykkerne op og siger, om svaret er rigtigt eller forkert. %1 slår det til og fra.</translation>
+        <translation>Læser regnestykkerne op og siger, om svaret er rigtigt eller forkert. %1 slår oplæsningen til og fra.</translation>
     </message>
     <message>
         <source>%1: cannot read aloud: no speech service answers. The drill goes on silently.</source>

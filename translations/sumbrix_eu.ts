@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>Setup </source>
-        <translation>Aukeratu </translation>
+        <translation>Aukerak </translation>
     </message>
     <message>
         <source>from</source>

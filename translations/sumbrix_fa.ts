@@ -214,7 +214,13 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
-        <translation>digits</translation>
+        <translation>%spellout:
+0: =0=;
+1000: &lt;%%digits&lt;&gt;%%thousand&gt;;
+%%thousand:
+0: =000=; 1: &apos; هزارُ =0=; 100: =000=;
+%%digits:
+0: =0=;</translation>
     </message>
     <message>
         <source>minus %1</source>

@@ -57,7 +57,7 @@
     <message>
         <source>from</source>
         <extracomment>Above the smallest number drawn; the box is 25 pixels wide.</extracomment>
-        <translation>מ־</translation>
+        <translation>מ-</translation>
     </message>
     <message>
         <source>to</source>

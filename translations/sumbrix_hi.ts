@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>Sumbrix मुफ़्त है। इसे उन सबके साथ बाँटो जिन्हें संख्याएँ अच्छी लगती हैं।</translation>
+        <translation>Sumbrix मुफ़्त है। इसे उन सबके साथ बाँटो जिन्हें संख्याएं अच्छी लगती हैं।</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>

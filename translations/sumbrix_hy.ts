@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>Sumbrix-ն անվճար է։  Կիսվիր այն բոլոր նրանց հետ, ովքեր թվեր են սիրում։</translation>
+        <translation>Sumbrix-ն անվճար է։  Կիսվիր դրանով բոլոր նրանց հետ, ովքեր թվեր են սիրում։</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>

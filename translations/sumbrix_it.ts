@@ -249,7 +249,7 @@
     <message>
         <source>Reading aloud</source>
         <extracomment>Said when reading aloud is turned on.</extracomment>
-        <translation>Lettura ad alta voce</translation>
+        <translation>Voce accesa</translation>
     </message>
     <message>
         <source>Quiet</source>

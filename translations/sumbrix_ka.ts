@@ -39,7 +39,7 @@
     <message>
         <source>Wrong</source>
         <extracomment>Heading of the count of wrong answers; the box is 33 pixels wide.</extracomment>
-        <translation>შეცდ.</translation>
+        <translation>მცდარი</translation>
     </message>
     <message>
         <source>Problem du jour </source>

@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>Нұсқа %1 © 2026 Sumbrix авторлары. GNU GPL 3 не одан кейінгі нұсқасы.</translation>
+        <translation>Нұсқа %1 © 2026 Sumbrix авторлары. GNU GPL 3 не одан кейінгісі.</translation>
     </message>
     <message>
         <source>Pages</source>

@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>आवृत्ती %1 © 2026 Sumbrix चे लेखक. GNU GPL 3 किंवा नंतरची.</translation>
+        <translation>आवृत्ती %1 © २०२६ Sumbrix चे लेखक. GNU GPL ३ किंवा नंतरची.</translation>
     </message>
     <message>
         <source>Pages</source>

@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>संस्करण %1 © २०२६ Sumbrix का लेखक। GNU GPL 3 वा पछिको।</translation>
+        <translation>संस्करण %1 © २०२६ Sumbrix का लेखक। GNU GPL ३ वा पछिको।</translation>
     </message>
     <message>
         <source>Pages</source>

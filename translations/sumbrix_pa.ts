@@ -66,7 +66,7 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>Sumbrix ਮੁਫ਼ਤ ਹੈ।  ਇਸ ਨੂੰ ਉਹਨਾਂ ਸਾਰਿਆਂ ਨਾਲ ਸਾਂਝਾ ਕਰੋ ਜਿਨ੍ਹਾਂ ਨੂੰ ਗਿਣਤੀ ਚੰਗੀ ਲੱਗਦੀ ਹੈ।</translation>
+        <translation>Sumbrix ਮੁਫ਼ਤ ਹੈ।  ਇਸ ਨੂੰ ਉਨ੍ਹਾਂ ਸਾਰਿਆਂ ਨਾਲ ਸਾਂਝਾ ਕਰੋ ਜਿਨ੍ਹਾਂ ਨੂੰ ਗਿਣਤੀ ਚੰਗੀ ਲੱਗਦੀ ਹੈ।</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
@@ -150,7 +150,7 @@
     </message>
     <message>
         <source>Every graded answer with its time</source>
-        <translation>ਜਾਂਚਿਆ ਹਰ ਜਵਾਬ, ਉਸ ਦੇ ਸਮੇਂ ਨਾਲ</translation>
+        <translation>ਹਰ ਜਾਂਚਿਆ ਜਵਾਬ, ਉਸ ਦੇ ਸਮੇਂ ਨਾਲ</translation>
     </message>
     <message>
         <source>Opens the learning-tools page in the browser</source>

@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>Problem du jour </source>
-        <translation>Działanie dnia </translation>
+        <translation>Twoje działanie </translation>
     </message>
     <message>
         <source>Time:</source>

@@ -249,7 +249,7 @@
     <message>
         <source>Reading aloud</source>
         <extracomment>Said when reading aloud is turned on.</extracomment>
-        <translation>Leitura em voz alta</translation>
+        <translation>Voz ligada</translation>
     </message>
     <message>
         <source>Quiet</source>

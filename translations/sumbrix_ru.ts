@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>Problem du jour </source>
-        <translation>Пример дня </translation>
+        <translation>Твой пример </translation>
     </message>
     <message>
         <source>Time:</source>
@@ -214,7 +214,7 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
-        <translation>%main: 0: ноль; 1: один; 2: два; 3: три; 4: четыре; 5: пять; 6: шесть; 7: семь; 8: восемь; 9: девять; 10: десять; 11: одиннадцать; 12: двенадцать; 13: тринадцать; 14: четырнадцать; 15: пятнадцать; 16: шестнадцать; 17: семнадцать; 18: восемнадцать; 19: девятнадцать; 20: двадцать[ &gt;&gt;]; 30: тридцать[ &gt;&gt;]; 40: сорок[ &gt;&gt;]; 50: пятьдесят[ &gt;&gt;]; 60: шестьдесят[ &gt;&gt;]; 70: семьдесят[ &gt;&gt;]; 80: восемьдесят[ &gt;&gt;]; 90: девяносто[ &gt;&gt;]; 100: сто[ &gt;&gt;]; 200: двести[ &gt;&gt;]; 300: триста[ &gt;&gt;]; 400: четыреста[ &gt;&gt;]; 500: пятьсот[ &gt;&gt;]; 600: шестьсот[ &gt;&gt;]; 700: семьсот[ &gt;&gt;]; 800: восемьсот[ &gt;&gt;]; 900: девятьсот[ &gt;&gt;]; 1000: &lt;%%th&lt;[ &gt;&gt;]; %%th: 1: тысяча; 2: две тысячи; 3: три тысячи; 4: четыре тысячи; 5: =%main= тысяч; 20: двадцать &gt;%%thu&gt;; 30: тридцать &gt;%%thu&gt;; %%thu: 0: тысяч; 1: одна тысяча; 2: две тысячи; 3: три тысячи; 4: четыре тысячи; 5: =%main= тысяч;</translation>
+        <translation>%main: 0: ноль; 1: один; 2: два; 3: три; 4: четыре; 5: пять; 6: шесть; 7: семь; 8: восемь; 9: девять; 10: десять; 11: одиннадцать; 12: двенадцать; 13: тринадцать; 14: четырнадцать; 15: пятнадцать; 16: шестнадцать; 17: семнадцать; 18: восемнадцать; 19: девятнадцать; 20: двадцать[ &gt;&gt;]; 30: тридцать[ &gt;&gt;]; 40: сорокь[ &gt;&gt;]; 50: пятьдесят[ &gt;&gt;]; 60: шестьдесят[ &gt;&gt;]; 70: семьдесят[ &gt;&gt;]; 80: восемьдесят[ &gt;&gt;]; 90: девяносто[ &gt;&gt;]; 100: сто[ &gt;&gt;]; 200: двести[ &gt;&gt;]; 300: триста[ &gt;&gt;]; 400: четыреста[ &gt;&gt;]; 500: пятьсот[ &gt;&gt;]; 600: шестьсот[ &gt;&gt;]; 700: семьсот[ &gt;&gt;]; 800: восемьсот[ &gt;&gt;]; 900: девятьсот[ &gt;&gt;]; 1000: &lt;%%th&lt;[ &gt;&gt;]; %%th: 1: тысяча; 2: две тысячи; 3: три тысячи; 4: четыре тысячи; 5: =%main= тысяч; 20: двадцать &gt;%%thu&gt;; 30: тридцать &gt;%%thu&gt;; %%thu: 0: тысяч; 1: одна тысяча; 2: две тысячи; 3: три тысячи; 4: четыре тысячи; 5: =%main= тысяч;</translation>
     </message>
     <message>
         <source>minus %1</source>

@@ -334,7 +334,7 @@
     <message>
         <source>Begin</source>
         <extracomment>The first line of the history, after the time the drill began.</extracomment>
-        <translation>ආරම්භ</translation>
+        <translation>ආරම්භය</translation>
     </message>
 </context>
 </TS>

@@ -190,7 +190,7 @@
     <message>
         <source>-</source>
         <extracomment>The subtraction sign of the language&apos;s primary schoolbooks: &quot;−&quot; (U+2212) where they print it, as wide as &quot;+&quot;; English keeps &quot;-&quot;.</extracomment>
-        <translation>-</translation>
+        <translation>−</translation>
     </message>
 </context>
 <context>
@@ -214,7 +214,8 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
-        <translation>%plain: =0=;
+        <translation>%plain:
+0: =%%h=; 1000: tisoč[ &gt;%%h&gt;]; 2000: &lt;%%h&lt; tisoč[ &gt;%%h&gt;];
 %instrumental:
 0: z nič; 1: z ena; 2: z dvema; 3: s tremi; 4: s štirimi; 5: s pétimi; 6: s šêstimi; 7: s sêdmimi; 8: z ôsmimi; 9: z devêtimi;
 10: z desêtimi; 11: z enájstimi; 12: z dvanájstimi; 13: s trinájstimi; 14: s štirinájstimi; 15: s petnájstimi; 16: s šestnájstimi; 17: s sedemnájstimi; 18: z osemnájstimi; 19: z devetnájstimi;
@@ -226,7 +227,10 @@
 10: desêtimi; 11: enájstimi; 12: dvanájstimi; 13: trinájstimi; 14: štirinájstimi; 15: petnájstimi; 16: šestnájstimi; 17: sedemnájstimi; 18: osemnájstimi; 19: devetnájstimi;
 20: dvájsetimi; 21: &gt;%%unit&gt;indvájsetimi; 30: trídesetimi; 31: &gt;%%unit&gt;intrídesetimi; 40: štíridesetimi; 41: &gt;%%unit&gt;inštíridesetimi; 50: pétdesetimi; 51: &gt;%%unit&gt;inpétdesetimi; 60: šêstdesetimi; 61: &gt;%%unit&gt;inšêstdesetimi; 70: sêdemdesetimi; 71: &gt;%%unit&gt;insêdemdesetimi; 80: ôsemdesetimi; 81: &gt;%%unit&gt;inôsemdesetimi; 90: devêtdesetimi; 91: &gt;%%unit&gt;indevêtdesetimi;
 %%unit: 1: ena; 2: dva; 3: tri; 4: štiri; 5: pet; 6: šest; 7: sedem; 8: osem; 9: devet;
-%%unit-z: 1: z ena; 2: z dva; 3: s tri; 4: s štiri; 5: s pet; 6: s šest; 7: s sedem; 8: z osem; 9: z devet;</translation>
+%%unit-z: 1: z ena; 2: z dva; 3: s tri; 4: s štiri; 5: s pet; 6: s šest; 7: s sedem; 8: z osem; 9: z devet;
+%%h:
+0: =0=; 12: =%%teen=; 20: =0=; 112: sto &gt;%%teen&gt;; 120: =0=; 212: 200 &gt;%%teen&gt;; 220: =0=; 312: 300 &gt;%%teen&gt;; 320: =0=; 412: 400 &gt;%%teen&gt;; 420: =0=; 512: 500 &gt;%%teen&gt;; 520: =0=; 612: 600 &gt;%%teen&gt;; 620: =0=; 712: 700 &gt;%%teen&gt;; 720: =0=; 812: 800 &gt;%%teen&gt;; 820: =0=; 912: 900 &gt;%%teen&gt;; 920: =0=;
+%%teen: 12: dvanájst; 13: trinájst; 14: štirinájst; 15: petnájst; 16: šestnájst; 17: sedemnájst; 18: osemnájst; 19: devetnájst;</translation>
     </message>
     <message>
         <source>minus %1</source>

@@ -70,7 +70,7 @@
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>Toleo %1 © 2026 waandishi wa Sumbrix. GNU GPL 3 au toleo lolote la baadaye.</translation>
+        <translation>Toleo %1 © 2026 waandishi wa Sumbrix. GNU GPL 3 au toleo la baadaye.</translation>
     </message>
     <message>
         <source>Pages</source>

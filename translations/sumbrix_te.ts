@@ -214,7 +214,7 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
-        <translation>%spellout: 0: సున్నా; 1: ఒకటి; 2: రెండు; 3: మూడు; 4: నాలుగు; 5: ఐదు; 6: ఆరు; 7: ఏడు; 8: ఎనిమిది; 9: తొమ్మిది; 10: పది; 11: పదకొండు; 12: పన్నెండు; 13: పదమూడు; 14: పద్నాలుగు; 15: పదిహేను; 16: పదహారు; 17: పదిహేడు; 18: పద్దెనిమిది; 19: పంతొమ్మిది; 20: ఇరవై[ &gt;&gt;]; 30: ముప్పై[ &gt;&gt;]; 40: నలభై[ &gt;&gt;]; 50: యాభై[ &gt;&gt;]; 60: అరవై[ &gt;&gt;]; 70: డెబ్బై[ &gt;&gt;]; 80: ఎనభై[ &gt;&gt;]; 90: తొమ్భై[ &gt;&gt;]; 100: వంద; 101: నూట &gt;&gt;; 200: &lt;&lt; వంద&gt;%%plural&gt;; 1000: వెయ్యి[ &gt;&gt;]; 2000: &lt;&lt; వే&gt;%%plural&gt;; %%plural: 0: లు; 1: ల =%spellout=;</translation>
+        <translation>%spellout: 0: సున్నా; 1: ఒకటి; 2: రెండు; 3: మూడు; 4: నాలుగు; 5: ఐదు; 6: ఆరు; 7: ఏడు; 8: ఎనిమిది; 9: తొమ్మిది; 10: పది; 11: పదకొండు; 12: పన్నెండు; 13: పదమూడు; 14: పద్నాలుగు; 15: పదిహేను; 16: పదహారు; 17: పదిహేడు; 18: పద్దెనిమిది; 19: పంతొమ్మిది; 20: ఇరవై[ &gt;&gt;]; 30: ముప్పై[ &gt;&gt;]; 40: నలభై[ &gt;&gt;]; 50: యాభై[ &gt;&gt;]; 60: అరవై[ &gt;&gt;]; 70: డెబ్బై[ &gt;&gt;]; 80: ఎనభై[ &gt;&gt;]; 90: తొమ్భై[ &gt;&gt;]; 100: వంద; 101: నూట &gt;&gt;; 200: &lt;&lt; వంద&gt;%%plural&gt;; 1000: వెయ్యి[ &gt;&gt;]; 2000: &lt;%%kilo&lt; వే&gt;%%plural&gt;; %%plural: 0: లు; 1: ల =%spellout=; %%kilo: 0: =%spellout=; 21: ఇరవై ఒక్క; 22: =%spellout=; 31: ముప్పై ఒక్క; 32: =%spellout=;</translation>
     </message>
     <message>
         <source>minus %1</source>

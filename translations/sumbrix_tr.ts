@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>Diğer ücretsiz öğrenme araçları: %1</translation>
+        <translation>Diğer ücretsiz eğitim araçları: %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>

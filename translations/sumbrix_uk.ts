@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>Problem du jour </source>
-        <translation>Приклад дня </translation>
+        <translation>Твій приклад </translation>
     </message>
     <message>
         <source>Time:</source>
@@ -214,7 +214,7 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
-        <translation>%main: 0: =0=; 1: =0=; 2: два; 3: три; 4: чотири; 5: п’ять; 6: шість; 7: сім; 8: вісім; 9: дев’ять; 10: десять; 11: одинадцять; 12: дванадцять; 13: тринадцять; 14: чотирнадцять; 15: п’ятнадцять; 16: шістнадцять; 17: сімнадцять; 18: вісімнадцять; 19: дев’ятнадцять; 20: двадцять[ &gt;&gt;]; 30: тридцять[ &gt;&gt;]; 40: 40[ &gt;&gt;]; 50: п’ятдесят[ &gt;&gt;]; 60: шістдесят[ &gt;&gt;]; 70: сімдесят[ &gt;&gt;]; 80: вісім-десят[ &gt;&gt;]; 90: 90[ &gt;&gt;]; 100: сто[ &gt;&gt;]; 200: двісті[ &gt;&gt;]; 300: триста[ &gt;&gt;]; 400: чотириста[ &gt;&gt;]; 500: п’ятсот[ &gt;&gt;]; 600: шістсот[ &gt;&gt;]; 700: сімсот[ &gt;&gt;]; 800: вісімсот[ &gt;&gt;]; 900: дев’ятсот[ &gt;&gt;]; 1000: &lt;%%th&lt;[ &gt;&gt;]; %%th: 1: тисяча; 2: дві тисячі; 3: три тисячі; 4: чотири тисячі; 5: =%main= тисяч; 20: двадцять &gt;%%thu&gt;; 30: тридцять &gt;%%thu&gt;; %%thu: 0: тисяч; 1: о-дна тисяча; 2: дві тисячі; 3: три тисячі; 4: чотири тисячі; 5: =%main= тисяч;</translation>
+        <translation>%main: 0: =0=; 1: =0=; 2: два; 3: три; 4: чотири; 5: п’ять; 6: шість; 7: сім; 8: вісім; 9: дев’ять; 10: десять; 11: одинадцять; 12: дванадцять; 13: тринадцять; 14: чотирнадцять; 15: п’ятнадцять; 16: шістнадцять; 17: сімнадцять; 18: вісімнадцять; 19: дев’ятнадцять; 20: двадцять[ &gt;&gt;]; 30: тридцять[ &gt;&gt;]; 40: 40[ &gt;&gt;]; 50: п’ятдесят[ &gt;&gt;]; 60: шістдесят[ &gt;&gt;]; 70: сімдесят[ &gt;&gt;]; 80: вісім-десят[ &gt;&gt;]; 90: 90[ &gt;&gt;]; 100: сто[ &gt;&gt;]; 200: двісті[ &gt;&gt;]; 300: триста[ &gt;&gt;]; 400: чотириста[ &gt;&gt;]; 500: п’ятсот[ &gt;&gt;]; 600: шістсот[ &gt;&gt;]; 700: сімсот[ &gt;&gt;]; 800: вісімсот[ &gt;&gt;]; 900: дев’ятсот[ &gt;&gt;]; 1000: &lt;%%th&lt;[ &gt;&gt;]; %%th: 1: тисяча; 2: дві тисячі; 3: три тисячі; 4: чотири тисячі; 5: =%main= тисяч; 20: двадцять &gt;%%thu&gt;; 30: тридцять &gt;%%thu&gt;; %%thu: 0: тисяч; 1: однаа тисяча; 2: дві тисячі; 3: три тисячі; 4: чотири тисячі; 5: =%main= тисяч;</translation>
     </message>
     <message>
         <source>minus %1</source>

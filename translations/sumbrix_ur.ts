@@ -43,7 +43,7 @@
     </message>
     <message>
         <source>Problem du jour </source>
-        <translation>ابھی کا سوال </translation>
+        <translation>آج کا سوال </translation>
     </message>
     <message>
         <source>Time:</source>

@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>More free learning tools at %1</source>
-        <translation>Trò chơi miễn phí: %1</translation>
+        <translation>Học liệu miễn phí: %1</translation>
     </message>
     <message>
         <source>Score Sheet</source>
@@ -66,11 +66,11 @@
     </message>
     <message>
         <source>Sumbrix is a free product.  Share it with anyone who likes numbers.</source>
-        <translation>Sumbrix miễn phí.  Hãy chia sẻ với bạn bè nhé!</translation>
+        <translation>Sumbrix miễn phí. Hãy chia sẻ với bạn bè nhé!</translation>
     </message>
     <message>
         <source>Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.</source>
-        <translation>Phiên bản %1 © 2026 các tác giả Sumbrix. GNU GPL 3 hoặc mới hơn.</translation>
+        <translation>Phiên bản %1 © 2026 các tác giả Sumbrix. GNU GPL 3 trở lên.</translation>
     </message>
     <message>
         <source>Pages</source>
@@ -154,15 +154,15 @@
     </message>
     <message>
         <source>Opens the learning-tools page in the browser</source>
-        <translation>Mở trang trò chơi học tập trong trình duyệt</translation>
+        <translation>Mở trang học liệu trong trình duyệt</translation>
     </message>
     <message>
         <source>Learning tools</source>
-        <translation>Trò chơi học tập</translation>
+        <translation>Học liệu</translation>
     </message>
     <message>
         <source>Picture that opens the learning-tools page</source>
-        <translation>Hình ảnh mở trang trò chơi học tập</translation>
+        <translation>Hình ảnh mở trang học liệu</translation>
     </message>
     <message>
         <source>Answer to %1</source>

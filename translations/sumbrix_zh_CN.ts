@@ -122,7 +122,7 @@
     </message>
     <message>
         <source>Type the answer, then press Enter</source>
-        <translation>写出答案，然后按回车键</translation>
+        <translation>输入答案，然后按回车键</translation>
     </message>
     <message>
         <source>Seconds on this problem</source>

@@ -48,7 +48,7 @@
     <message>
         <source>Time:</source>
         <extracomment>Before the seconds spent on the problem; the box is 25 pixels wide.</extracomment>
-        <translation>用時</translation>
+        <translation>時間</translation>
     </message>
     <message>
         <source>Setup </source>
