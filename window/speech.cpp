@@ -144,6 +144,8 @@ QString SpokenNumber(const QString &shown, const QString &ruleSet)
 
 QString SpokenDigits(const QString &text)
 {
+    if (!VoiceSpellsNumbers())  // every history row passes here
+        return text;
     static const QRegularExpression number(QStringLiteral("\\d+"), QRegularExpression::UseUnicodePropertiesOption);
     QString spoken;
     qsizetype done = 0;
@@ -275,7 +277,7 @@ public:
     }
 };
 
-QAccessibleInterface *PlainStack(const QString &, QObject *object)
+QAccessibleInterface *OwnReading(const QString &, QObject *object)
 {
     if (object && object->property("sumbrixSpokenBox").toBool())
         return new SpokenBoxInterface(static_cast<QWidget *>(object));
@@ -288,7 +290,7 @@ QAccessibleInterface *PlainStack(const QString &, QObject *object)
 
 void InstallFactory()
 {
-    static const bool installed = (QAccessible::installFactory(PlainStack), true);
+    static const bool installed = (QAccessible::installFactory(OwnReading), true);
     Q_UNUSED(installed);
 }
 
