@@ -15,6 +15,7 @@
 #include <QStringList>
 #include <QStyleOptionComboBox>
 #include <QTabWidget>
+#include <QPainter>
 #include <QTextLayout>
 
 namespace sumbrix::test {
@@ -115,6 +116,35 @@ inline bool InkAtTopOrBottom(QWidget *c)
             if (qGray(shot.pixel(x, y)) < 128)
                 return true;
     return false;
+}
+
+// The box around a grabbed widget's dark ink, in device pixels.
+inline QRect Ink(const QImage &shot)
+{
+    QRect ink;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            if (qGray(shot.pixel(x, y)) < 128)
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+// The box around `text`'s ink as its font draws it, unsqueezed, in device
+// pixels at `ratio`; wrapped at `width` when `flags` say so.
+inline QRect Ink(const QString &text, const QFont &font, int flags, int width, qreal ratio)
+{
+    const QFontMetrics metrics(font);
+    const QSize room((flags & Qt::TextWordWrap) ? width : metrics.horizontalAdvance(text) + 4 * metrics.height(),
+                     8 * metrics.height());
+    QImage canvas(room * ratio, QImage::Format_ARGB32);
+    canvas.setDevicePixelRatio(ratio);
+    canvas.fill(Qt::white);
+    QPainter painter(&canvas);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(QPoint(2 * metrics.height(), 2 * metrics.height()), room), flags, text);
+    painter.end();
+    return Ink(canvas);
 }
 
 // The fixed captions of a shown window that do not show whole: labels,

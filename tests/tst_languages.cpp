@@ -47,7 +47,7 @@ QString ScriptFace(const QString &language)
         {"as", "Noto Sans Bengali"},    {"gu", "Noto Sans Gujarati"},   {"pa", "Noto Sans Gurmukhi"},
         {"te", "Noto Sans Telugu"},     {"kn", "Noto Sans Kannada"},    {"or", "Noto Sans Oriya"},
         {"si", "Noto Sans Sinhala"},    {"am", "Noto Sans Ethiopic"},   {"ka", "Noto Sans Georgian"},
-        {"hy", "Noto Sans Armenian"},
+        {"hy", "Noto Sans Armenian"},   {"ta", "Noto Sans Tamil"},      {"ml", "Noto Sans Malayalam"},
     };
     return faces.value(language);
 }
@@ -234,6 +234,38 @@ private slots:
         }
     }
 
+    // Each language opens at the size its script is read at: every caption
+    // at the script's own size, drawn no narrower or lower than 90 % of its
+    // font (judged by the ink on screen), and the window as small as that
+    // allows.
+    void readableAtOpeningSize_data() { Languages(); }
+    void readableAtOpeningSize()
+    {
+        QFETCH(QString, language);
+        if (const QString missing = MissingFont(language); !missing.isEmpty())
+            QSKIP(qPrintable(missing + QLatin1String(" is not installed: captions are measured in it")));
+        sumbrix::UseLanguage(QLocale(language));
+        frmSumbrix w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        qInfo("%s opens at %d %%", qPrintable(language), w.Zoom());
+        QCOMPARE(w.Zoom(), w.OpeningZoom());
+        QCOMPARE(w.font().pixelSize(), sumbrix::WindowFont(sumbrix::WindowLanguage()).pixelSize());
+        const auto squeezed = [](QWidget *caption) {
+            const auto *label = qobject_cast<QLabel *>(caption);
+            const QRect drawn = sumbrix::test::Ink(caption->grab().toImage());
+            const int flags = label->wordWrap() ? int(Qt::TextWordWrap) : 0;
+            const QRect own = sumbrix::test::Ink(label->text(), label->font(), flags, label->contentsRect().width(),
+                                                 caption->devicePixelRatioF());
+            return drawn.width() < own.width() * 0.9 - 1 || drawn.height() < own.height() * 0.9 - 1;
+        };
+        QStringList narrowed;
+        for (sumbrix::FittedLabel *caption : w.findChildren<sumbrix::FittedLabel *>())
+            if (!caption->property("sumbrixPixels").isValid() && squeezed(caption))
+                narrowed << caption->text();
+        QVERIFY2(narrowed.isEmpty(), qPrintable(narrowed.join(QLatin1String("; "))));
+    }
+
     // Qt's own texts (the answer box's context menu) come from Qt's
     // catalogue wherever Qt has one for the language, English otherwise.
     void qtsOwnTexts_data() { Languages(); }
@@ -255,18 +287,20 @@ private slots:
     void mirroredRightToLeft()
     {
         QFETCH(QString, language);
-        QHash<QString, QRect> english;
-        {
-            sumbrix::UseLanguage(QLocale::c());
-            frmSumbrix w;
-            for (QWidget *c : w.findChildren<QWidget *>())
-                english.insert(c->objectName(), c->geometry());
-        }
         sumbrix::UseLanguage(QLocale(language));
         const bool rtl = Translation(language, "QGuiApplication", "QT_LAYOUT_DIRECTION") == QLatin1String("RTL");
         const bool sumRtl = Translation(language, "frmSumbrix", "SUM_DIRECTION") == QLatin1String("RTL");
         QVERIFY(!sumRtl || rtl);
         frmSumbrix w;
+        QHash<QString, QRect> english;  // at the language's opening zoom
+        {
+            sumbrix::UseLanguage(QLocale::c());
+            frmSumbrix drawn;
+            drawn.SetZoom(w.Zoom());
+            for (QWidget *c : drawn.findChildren<QWidget *>())
+                english.insert(c->objectName(), c->geometry());
+        }
+        sumbrix::UseLanguage(QLocale(language));
         QCOMPARE(w.isRightToLeft(), rtl);
         const QStringList sum = {"lblArg1", "lblOps", "lblArg2", "Label11", "txtAnswer"};
         int placed = 0;

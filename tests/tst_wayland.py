@@ -87,7 +87,7 @@ class Wayland(speech.Speech):
         if args[0] == "windowfocus":
             return  # sway focuses the new window
         typing = ["wtype", "-P", "Shift_L", "-p", "Shift_L"]
-        typing += [a for key in [*"0123456789", "Return", "Tab", "q"] for a in ("-p", key)]
+        typing += [a for key in [*"0123456789", "Return", "Tab", "q", "equal"] for a in ("-p", key)]
         typing += ["-s", "200"]
         if args[0] == "type":
             for c in args[-1]:
@@ -161,6 +161,11 @@ def main():
         s.xdotool("key", "ctrl+Tab")
         back = turned and within(LIMIT, lambda: differing(first, s.screen()) < 0.02)
         check(turned and back, "Ctrl+Tab turns the page, and again turns it back", (turned, back))
+        # Ctrl+= zooms in: the window grows by a step, on sway too.
+        before = s.windows()[0]["rect"]
+        s.xdotool("key", "ctrl+equal")
+        grew = within(LIMIT, lambda: s.windows()[0]["rect"]["width"] >= before["width"] * 1.09)
+        check(grew, "Ctrl+= makes the window larger", (before, s.windows()[0]["rect"]))
         status, err = s.quit()
         check(status == 0 and not err.strip(), "Ctrl+Q ends it with status 0", (status, err))
     finally:

@@ -10,6 +10,7 @@
 #include "sumbrix-rendered.h"
 #include "sumbrix.xpm"
 #include "openbrowser.h"
+#include "settings.h"
 #include "speech.h"
 #include "twips.h"
 #include "widgets.h"
@@ -24,30 +25,34 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QScreen>
 #include <QShortcut>
 #include <QTimer>
 
 using sumbrix::Control;
-using sumbrix::TwipsRect;
 
 namespace {
 
 constexpr int kProblemPixels = 16;  // 12 pt at 96 dpi
 constexpr int kScorePixels = 21;    // 15.75 pt at 96 dpi
+constexpr QRect kTabsTwips(240, 480, 5775, 3855);
+constexpr int kTabTwips = 295;  // the tab strip's height
+constexpr int kWidthTwips = 6225, kHeightTwips = 4605;
 
+// Places a control at its drawn place, given in twips; SetZoom scales it.
 template <class W>
-W *Place(W *widget, const char *name, const QRect &geometry, sumbrix::Order order = sumbrix::Order::Reading)
+W *Place(W *widget, const char *name, const QRect &twips, sumbrix::Order order = sumbrix::Order::Reading)
 {
     widget->setObjectName(QLatin1String(name));
-    sumbrix::PlaceDrawn(widget, geometry, order);
+    sumbrix::PlaceTwips(widget, twips, 100, order);
     return widget;
 }
 
 template <class L = QLabel>
-L *MakeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry,
+L *MakeLabel(QWidget *parent, const char *name, const QString &text, const QRect &twips,
              Qt::Alignment align = Qt::AlignLeft, sumbrix::Order order = sumbrix::Order::Reading)
 {
-    auto *label = Place(new L(text, parent), name, geometry, order);
+    auto *label = Place(new L(text, parent), name, twips, order);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(align | Qt::AlignTop);
     return label;
@@ -106,9 +111,9 @@ void frmSumbrix::CreateControls()
     if (QApplication::font() != font)
         QApplication::setFont(font);
     setFont(font);
-    setFixedSize(sumbrix::Px(6225), sumbrix::Px(4605));
+    setFixedSize(sumbrix::Px(kWidthTwips), sumbrix::Px(kHeightTwips));
 
-    SSTab1 = new sumbrix::TabbedDialog(TwipsRect(240, 480, 5775, 3855), sumbrix::Px(295), this);
+    SSTab1 = new sumbrix::TabbedDialog(sumbrix::TwipsRect(kTabsTwips), sumbrix::Px(kTabTwips), this);
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     QWidget *problem = SSTab1->addSheet(tr("Problem"));
     QWidget *diagnostics = SSTab1->addSheet(tr("Diagnostics"));
@@ -120,8 +125,8 @@ void frmSumbrix::CreateControls()
     // Diagnostics page
     cmdGotoQuor = Place(new QPushButton(tr("More free learning tools at %1").arg(sumbrix::LearningToolsAddress()),
                                         diagnostics),
-                        "cmdGotoQuor", TwipsRect(720, 2520, 4335, 375));
-    List1 = Place(new QListWidget(diagnostics), "List1", TwipsRect(240, 480, 5295, 1620));
+                        "cmdGotoQuor", QRect(720, 2520, 4335, 375));
+    List1 = Place(new QListWidget(diagnostics), "List1", QRect(240, 480, 5295, 1620));
     List1->setSelectionMode(QAbstractItemView::SingleSelection);
     List1->setSortingEnabled(false);
     auto *rows = new sumbrix::HistoryDelegate(List1);
@@ -130,47 +135,50 @@ void frmSumbrix::CreateControls()
     List1->setUniformItemSizes(true);
 
     // Score sheet
-    Frame1 = Place(new QGroupBox(tr("Score Sheet"), problem), "Frame1", TwipsRect(3120, 840, 2415, 2775));
-    Label5 = MakeLabel<sumbrix::FittedLabel>(Frame1, "Label5", tr("Your score"), TwipsRect(720, 1920, 1095, 255), Qt::AlignHCenter);
-    lblScore = MakeLabel<sumbrix::FittedLabel>(Frame1, "lblScore", QStringLiteral("S"), TwipsRect(600, 2160, 1215, 495),
+    Frame1 = Place(new QGroupBox(tr("Score Sheet"), problem), "Frame1", QRect(3120, 840, 2415, 2775));
+    Label5 = MakeLabel<sumbrix::FittedLabel>(Frame1, "Label5", tr("Your score"), QRect(720, 1920, 1095, 255), Qt::AlignHCenter);
+    lblScore = MakeLabel<sumbrix::FittedLabel>(Frame1, "lblScore", QStringLiteral("S"), QRect(600, 2160, 1215, 495),
                                                Qt::AlignHCenter);
     lblScore->setFont(sumbrix::ProblemFont(language, kScorePixels));
-    Line1 = Place(new QFrame(Frame1), "Line1", TwipsRect(120, 600, 2160, 15));
+    sumbrix::DrawnPixels(lblScore, kScorePixels, 100);
+    Line1 = Place(new QFrame(Frame1), "Line1", QRect(120, 600, 2160, 15));
     Line1->setFrameShape(QFrame::HLine);
     Line1->setFrameShadow(QFrame::Plain);
     Line1->setLineWidth(1);
-    lblNRight = MakeLabel(Frame1, "lblNRight", QStringLiteral("#right"), TwipsRect(240, 720, 495, 255), Qt::AlignHCenter);
-    lblNWrong = MakeLabel(Frame1, "lblNWrong", QStringLiteral("#wrong"), TwipsRect(960, 720, 495, 255), Qt::AlignHCenter);
-    lblPctRight = MakeLabel(Frame1, "lblPctRight", QStringLiteral("%right"), TwipsRect(1560, 720, 615, 255), Qt::AlignHCenter);
+    lblNRight = MakeLabel(Frame1, "lblNRight", QStringLiteral("#right"), QRect(240, 720, 495, 255), Qt::AlignHCenter);
+    lblNWrong = MakeLabel(Frame1, "lblNWrong", QStringLiteral("#wrong"), QRect(960, 720, 495, 255), Qt::AlignHCenter);
+    lblPctRight = MakeLabel(Frame1, "lblPctRight", QStringLiteral("%right"), QRect(1560, 720, 615, 255), Qt::AlignHCenter);
     //: Heading of the count of right answers; the box is 33 pixels wide.
-    Label6 = MakeLabel<sumbrix::FittedLabel>(Frame1, "Label6", tr("Right"), TwipsRect(240, 360, 495, 255));
+    Label6 = MakeLabel<sumbrix::FittedLabel>(Frame1, "Label6", tr("Right"), QRect(240, 360, 495, 255));
     //: Heading of the count of wrong answers; the box is 33 pixels wide.
-    Label7 = MakeLabel<sumbrix::FittedLabel>(Frame1, "Label7", tr("Wrong"), TwipsRect(960, 360, 495, 255));
-    Label8 = MakeLabel(Frame1, "Label8", sumbrix::NumberLocale().percent(), TwipsRect(1680, 360, 495, 255),
+    Label7 = MakeLabel<sumbrix::FittedLabel>(Frame1, "Label7", tr("Wrong"), QRect(960, 360, 495, 255));
+    Label8 = MakeLabel(Frame1, "Label8", sumbrix::NumberLocale().percent(), QRect(1680, 360, 495, 255),
                        Qt::AlignHCenter);
 
     // The problem line: first number, operator, second number, "=", answer
-    Frame2 = Place(new QGroupBox(tr("Problem du jour "), problem), "Frame2", TwipsRect(240, 2400, 2775, 1215));
+    Frame2 = Place(new QGroupBox(tr("Problem du jour "), problem), "Frame2", QRect(240, 2400, 2775, 1215));
     //: How schoolbooks in this language write a sum such as 4 + 1 = 5: translate as LTR when it reads from left to right, as RTL when it reads from right to left. Only a right-to-left language may need RTL; every other language writes LTR.
     const auto sum = tr("SUM_DIRECTION") == QLatin1String("RTL") ? sumbrix::Order::Reading : sumbrix::Order::LeftToRight;
     // Line edits are made empty and given their text afterwards: one made
     // with text first lays it out in the application's font, which would
     // load a font the window never shows.
-    txtAnswer = Place(new sumbrix::AnswerBox(Frame2), "txtAnswer", TwipsRect(2040, 320, 615, 390), sum);
+    txtAnswer = Place(new sumbrix::AnswerBox(Frame2), "txtAnswer", QRect(2040, 320, 615, 390), sum);
     txtAnswer->setFont(sumbrix::ProblemFont(language, kProblemPixels));
+    sumbrix::DrawnPixels(txtAnswer, kProblemPixels, 100);
     txtAnswer->setMaxLength(std::numeric_limits<int>::max());
     txtAnswer->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     txtAnswer->setText(QStringLiteral("?"));
-    lblTimer = MakeLabel(Frame2, "lblTimer", QStringLiteral("T"), TwipsRect(1560, 840, 375, 255), Qt::AlignRight);
+    lblTimer = MakeLabel(Frame2, "lblTimer", QStringLiteral("T"), QRect(1560, 840, 375, 255), Qt::AlignRight);
     //: Before the seconds spent on the problem; the box is 25 pixels wide.
-    Label3 = MakeLabel<sumbrix::FittedLabel>(Frame2, "Label3", tr("Time:"), TwipsRect(1080, 840, 375, 255));
-    lblArg1 = MakeLabel(Frame2, "lblArg1", QStringLiteral("Arg1"), TwipsRect(120, 360, 615, 280), Qt::AlignHCenter, sum);
-    lblOps = MakeLabel(Frame2, "lblOps", QString(), TwipsRect(780, 360, 255, 255), Qt::AlignHCenter, sum);
-    lblArg2 = MakeLabel(Frame2, "lblArg2", QStringLiteral("Arg2"), TwipsRect(1080, 360, 615, 280), Qt::AlignHCenter, sum);
-    Label11 = MakeLabel<sumbrix::FittedLabel>(Frame2, "Label11", QStringLiteral("="), TwipsRect(1800, 360, 135, 255),
+    Label3 = MakeLabel<sumbrix::FittedLabel>(Frame2, "Label3", tr("Time:"), QRect(1080, 840, 375, 255));
+    lblArg1 = MakeLabel(Frame2, "lblArg1", QStringLiteral("Arg1"), QRect(120, 360, 615, 280), Qt::AlignHCenter, sum);
+    lblOps = MakeLabel(Frame2, "lblOps", QString(), QRect(780, 360, 255, 255), Qt::AlignHCenter, sum);
+    lblArg2 = MakeLabel(Frame2, "lblArg2", QStringLiteral("Arg2"), QRect(1080, 360, 615, 280), Qt::AlignHCenter, sum);
+    Label11 = MakeLabel<sumbrix::FittedLabel>(Frame2, "Label11", QStringLiteral("="), QRect(1800, 360, 135, 255),
                                               Qt::AlignHCenter, sum);
     for (QLabel *l : {lblArg1, lblOps, lblArg2, Label11}) {
         l->setFont(sumbrix::ProblemFont(language, kProblemPixels));
+        sumbrix::DrawnPixels(l, kProblemPixels, 100);
         // The large glyphs fill these boxes; centre them so none is cut.
         l->setAlignment((l->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
     }
@@ -181,24 +189,25 @@ void frmSumbrix::CreateControls()
             w->setLayoutDirection(Qt::LeftToRight);
 
     // Setup: operation and range
-    Frame3 = Place(new QGroupBox(tr("Setup "), problem), "Frame3", TwipsRect(240, 840, 2775, 1455));
-    boxOp = Place(new QComboBox(Frame3), "boxOp", TwipsRect(360, 360, 1935, 315));
+    Frame3 = Place(new QGroupBox(tr("Setup "), problem), "Frame3", QRect(240, 840, 2775, 1455));
+    boxOp = Place(new QComboBox(Frame3), "boxOp", QRect(360, 360, 1935, 315));
     boxOp->setEditable(false);
     // Unhinted, a small capital keeps its marks (Hungarian "Ö", Romanian
     // "Î"): hinting merges them into the letter's top.
+    // Only the hinting is their own: the size follows the window's zoom.
     for (QWidget *w : std::initializer_list<QWidget *>{boxOp, List1}) {
-        QFont unhinted = w->font();
+        QFont unhinted;
         unhinted.setHintingPreference(QFont::PreferNoHinting);
         w->setFont(unhinted);
     }
-    txtMin = Place(new QLineEdit(Frame3), "txtMin", TwipsRect(360, 1000, 255, 225));
+    txtMin = Place(new QLineEdit(Frame3), "txtMin", QRect(360, 1000, 255, 225));
     txtMin->setReadOnly(true);  // shown for reference; the operation sets it
     // Out of the Tab order: a read-only box would only have its text
     // selected and read back as "selected".
     txtMin->setFocusPolicy(Qt::NoFocus);
-    txtMax = Place(new QLineEdit(Frame3), "txtMax", TwipsRect(840, 960, 375, 285));
+    txtMax = Place(new QLineEdit(Frame3), "txtMax", QRect(840, 960, 375, 285));
     txtMax->setEnabled(false);
-    HScroll1 = Place(new QScrollBar(Qt::Horizontal, Frame3), "HScroll1", TwipsRect(1320, 960, 1215, 255));
+    HScroll1 = Place(new QScrollBar(Qt::Horizontal, Frame3), "HScroll1", QRect(1320, 960, 1215, 255));
     HScroll1->setRange(0, 20);
     HScroll1->setSingleStep(1);
     HScroll1->setPageStep(2);
@@ -215,22 +224,23 @@ void frmSumbrix::CreateControls()
     txtMin->setText(QStringLiteral("1"));
     txtMax->setText(QStringLiteral("RangeMax"));
     //: Above the smallest number drawn; the box is 25 pixels wide.
-    Label1 = MakeLabel<sumbrix::FittedLabel>(Frame3, "Label1", tr("from"), TwipsRect(320, 720, 375, 255));
+    Label1 = MakeLabel<sumbrix::FittedLabel>(Frame3, "Label1", tr("from"), QRect(320, 720, 375, 255));
     //: Above the largest number drawn; the box is 17 pixels wide.
-    Label2 = MakeLabel<sumbrix::FittedLabel>(Frame3, "Label2", tr("to"), TwipsRect(900, 720, 255, 255));
+    Label2 = MakeLabel<sumbrix::FittedLabel>(Frame3, "Label2", tr("to"), QRect(900, 720, 255, 255));
 
     // Diagnostics page, below the history
     Label4 = MakeLabel<sumbrix::FittedLabel>(diagnostics, "Label4",
                        tr("Sumbrix is a free product.  Share it with anyone who likes numbers."),
-                       TwipsRect(720, 3240, 4335, 495), Qt::AlignHCenter);
+                       QRect(720, 3240, 4335, 495), Qt::AlignHCenter);
     Label4->setWordWrap(true);
     Label16 = MakeLabel<sumbrix::FittedLabel>(diagnostics, "Label16",
                         tr("Version %1 © 2026 the Sumbrix authors. GNU GPL 3 or later.")
                             .arg(sumbrix::LocalDigits(QStringLiteral(SUMBRIX_VERSION), sumbrix::WindowZeroDigit())),
-                        TwipsRect(360, 3000, 5055, 255), Qt::AlignHCenter);
-    Image1 = Place(new sumbrix::ClickableImage(diagnostics), "Image1", TwipsRect(2760, 2160, 240, 240));
+                        QRect(360, 3000, 5055, 255), Qt::AlignHCenter);
+    Image1 = Place(new sumbrix::ClickableImage(diagnostics), "Image1", QRect(2760, 2160, 240, 240));
     // The 16-pixel look at scale 1, the smooth drawing on denser screens.
     Image1->setPixmap(icon.pixmap(QSize(16, 16), devicePixelRatioF()));
+    captionPixels_ = font.pixelSize();
     Image1->setCursor(Qt::PointingHandCursor);
 
     if (QApplication::style()->name() == QLatin1String("fusion")) {
@@ -297,6 +307,8 @@ void frmSumbrix::CreateControls()
     surface_.Bind(Control::lblScore, lblScore);
     surface_.Bind(Control::lblTimer, lblTimer);
     surface_.Bind(boxOp, HScroll1, List1);
+
+    openingZoom_ = FindOpeningZoom();
 }
 
 void frmSumbrix::WireEvents()
@@ -324,6 +336,15 @@ void frmSumbrix::WireEvents()
     // child typing digits does not press Ctrl.
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_R), this), &QShortcut::activated, this,
             &frmSumbrix::ToggleReadAloud);
+    // Zoom as in a browser. Ctrl+= is Ctrl++ without Shift on a US
+    // keyboard; the keypad's keys find these when nothing else is bound.
+    const auto keys = [this](std::initializer_list<QKeySequence> sequences, void (frmSumbrix::*slot)()) {
+        for (const QKeySequence &sequence : sequences)
+            connect(new QShortcut(sequence, this), &QShortcut::activated, this, slot);
+    };
+    keys({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, &frmSumbrix::ZoomIn);
+    keys({QKeySequence::ZoomOut}, &frmSumbrix::ZoomOut);
+    keys({QKeySequence(Qt::CTRL | Qt::Key_0)}, &frmSumbrix::ZoomReset);
 }
 
 void frmSumbrix::Form_Load()
@@ -441,6 +462,82 @@ void frmSumbrix::ToggleReadAloud()
     readAloud_.Say(sumbrix::SpokenReadingAloud(true));
     readAloud_.Say(SpokenProblem(), false);
 }
+
+// The smallest zoom at which every caption, at its script's own size, is
+// drawn whole: made no narrower or lower than 90 % of its font.
+int frmSumbrix::FindOpeningZoom()
+{
+    const int most = LargestZoom();
+    for (const int step : sumbrix::kZoomSteps) {
+        if (step > most)
+            break;
+        openingZoom_ = step;  // the captions at the script's size at this step
+        SetZoom(step);
+        const auto captions = findChildren<sumbrix::FittedLabel *>();
+        if (std::all_of(captions.begin(), captions.end(), [](const sumbrix::FittedLabel *caption) {
+                // A wrapped notice is not squeezed at all: its lines would crowd.
+                return caption->property("sumbrixPixels").isValid() ||
+                       caption->Squeeze() >= (caption->wordWrap() ? 1.0 : 0.9);
+            }))
+            break;
+    }
+    return openingZoom_;
+}
+
+int frmSumbrix::LargestZoom() const
+{
+    const QScreen *shown = screen();
+    if (!shown)
+        return sumbrix::kZoomMost;
+    return sumbrix::LargestZoom(kWidthTwips, kHeightTwips, frameGeometry().size() - size(),
+                                shown->availableGeometry().size());
+}
+
+void frmSumbrix::SetZoom(int percent)
+{
+    const int zoom = std::clamp(percent, sumbrix::kZoomLeast, std::min(sumbrix::kZoomMost, LargestZoom()));
+    if (zoom == zoom_)
+        return;
+    zoom_ = zoom;
+    setUpdatesEnabled(false);  // one repaint, of the whole window at its new size
+    setFixedSize(sumbrix::Px(kWidthTwips, zoom), sumbrix::Px(kHeightTwips, zoom));
+    // The captions keep the script's size at its opening zoom.
+    sumbrix::DrawnPixels(this, captionPixels_ * 100 / openingZoom_, zoom);
+    if (QApplication::font() != font())
+        QApplication::setFont(font());  // the operation list's popup, too
+    SSTab1->Place(sumbrix::TwipsRect(kTabsTwips, zoom), sumbrix::Px(kTabTwips, zoom));
+    sumbrix::Rezoom(this, zoom);
+    Line1->setLineWidth(std::max(1, sumbrix::Px(15, zoom)));
+    static_cast<sumbrix::HistoryDelegate *>(List1->itemDelegate())->Zoom(zoom);
+    List1->doItemsLayout();  // rows of the new height
+    Image1->setPixmap(windowIcon().pixmap(Image1->size(), devicePixelRatioF()));  // 16 pixels, zoomed
+    // Grown past the screen's edge, it moves back inside.
+    if (const QScreen *shown = screen(); shown && isVisible()) {
+        const QRect free = shown->availableGeometry();
+        QRect frame = frameGeometry();
+        frame.moveRight(std::min(frame.right(), free.right()));
+        frame.moveBottom(std::min(frame.bottom(), free.bottom()));
+        frame.moveLeft(std::max(frame.left(), free.left()));
+        frame.moveTop(std::max(frame.top(), free.top()));
+        if (frame.topLeft() != frameGeometry().topLeft())
+            move(frame.topLeft());
+    }
+    setUpdatesEnabled(true);
+}
+
+void frmSumbrix::ZoomChosen(int percent)
+{
+    SetZoom(percent);
+    if (keepZoom_)
+        sumbrix::KeepZoom(zoom_ == openingZoom_ ? std::nullopt : std::optional<int>(zoom_));
+}
+
+void frmSumbrix::ZoomIn() { ZoomChosen(sumbrix::ZoomStep(zoom_, +1, LargestZoom())); }
+
+void frmSumbrix::ZoomOut() { ZoomChosen(sumbrix::ZoomStep(zoom_, -1)); }
+
+// Back to the size the language opens at, which is kept no longer.
+void frmSumbrix::ZoomReset() { ZoomChosen(openingZoom_); }
 
 void frmSumbrix::Image1_Click() { OpenBrowser(sumbrix::LearningToolsUrl()); }
 

@@ -37,6 +37,16 @@ public:
     void ReadAloudFromFirstFrame() { readAloudAtFirstFrame_ = true; }
     bool ReadingAloud() const { return readAloud_.IsOn(); }
 
+    // The whole window at `percent` of the drawing's size (within 100-300
+    // and the screen's free area), the drill untouched.
+    void SetZoom(int percent);
+    int Zoom() const { return zoom_; }
+    // The zoom the window's language opens at: its script read at the
+    // drawing's size.
+    int OpeningZoom() const { return openingZoom_; }
+    // Whether the zoom keys' choice is kept for the next start.
+    void KeepZoomChoice(bool keep) { keepZoom_ = keep; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
@@ -50,6 +60,9 @@ private slots:
     void Image1_Click();
     void cmdGotoQuor_Click();
     void ToggleReadAloud();
+    void ZoomIn();
+    void ZoomOut();
+    void ZoomReset();
 
 private:
     void Form_Load();
@@ -61,6 +74,9 @@ private:
     QString SpokenProblem() const;
     QString AnswerName(const QString &problem) const;
     void StartReadingAloud();
+    void ZoomChosen(int percent);
+    int LargestZoom() const;
+    int FindOpeningZoom();
 
     sumbrix::TabbedDialog *SSTab1 = nullptr;
     QPushButton *cmdGotoQuor = nullptr;
@@ -101,4 +117,8 @@ private:
     sumbrix::Quiz quiz_{surface_, clock_, random_};
     sumbrix::ReadAloud readAloud_;
     bool readAloudAtFirstFrame_ = false;
+    qreal captionPixels_ = 0;  // the script's size, read at the opening zoom
+    int openingZoom_ = 100;
+    int zoom_ = 100;
+    bool keepZoom_ = false;
 };

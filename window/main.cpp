@@ -3,6 +3,7 @@
 #include "frmSumbrix.h"
 #include "language.h"
 #include "options.h"
+#include "settings.h"
 #include "startupreport.h"
 
 #include <QApplication>
@@ -54,6 +55,14 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral(SUMBRIX_APP_ID));
 
     frmSumbrix window;
+    // --zoom is for this run; the keys' choice is kept only without it.
+    if (options.zoom) {
+        window.SetZoom(options.zoom);
+    } else {
+        window.KeepZoomChoice(true);
+        if (const std::optional<int> kept = sumbrix::KeptZoom())
+            window.SetZoom(*kept);
+    }
     // Without a window manager a new window lands at (0, 0); centre it.
     if (const QScreen *screen = window.screen())
         window.move(screen->availableGeometry().center() - window.rect().center());

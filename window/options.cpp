@@ -3,6 +3,7 @@
 #include "options.h"
 
 #include "language.h"
+#include "twips.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -43,6 +44,16 @@ Options ReadCommandLine(int argc, char *argv[])
         QCoreApplication::translate("sumbrix", "Read the problems and the verdicts aloud. %1 turns it on and off.")
             .arg(QStringLiteral("Ctrl+R")));
     parser.addOption(readAloud);
+    //: Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.
+    const QCommandLineOption zoom(
+        QStringLiteral("zoom"),
+        QCoreApplication::translate("sumbrix", "Open at this size, in percent (%1 to %2), instead of the size kept "
+                                               "from the last run. %3, %4 and %5 zoom in, out and back.")
+            .arg(kZoomLeast)
+            .arg(kZoomMost)
+            .arg(QStringLiteral("Ctrl++"), QStringLiteral("Ctrl+-"), QStringLiteral("Ctrl+0")),
+        QStringLiteral("percent"));
+    parser.addOption(zoom);
     for (const char *name : kQtOptionsWithValue) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -61,7 +72,26 @@ Options ReadCommandLine(int argc, char *argv[])
         std::fprintf(stderr, "%s\n", qPrintable(refusal));
         std::exit(EXIT_FAILURE);
     }
-    return {parser.isSet(readAloud)};
+    Options options{parser.isSet(readAloud)};
+    if (parser.isSet(zoom)) {
+        QString value = parser.value(zoom).trimmed();
+        if (value.endsWith(QLatin1Char('%')))
+            value.chop(1);
+        bool number = false;
+        options.zoom = value.toInt(&number);
+        if (!number || options.zoom < kZoomLeast || options.zoom > kZoomMost) {
+            //: %1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.
+            const QString refusal =
+                QCoreApplication::translate("sumbrix", "%1: --zoom takes a percentage from %2 to %3, not \"%4\"")
+                    .arg(app.applicationName())
+                    .arg(kZoomLeast)
+                    .arg(kZoomMost)
+                    .arg(parser.value(zoom));
+            std::fprintf(stderr, "%s\n", qPrintable(refusal));
+            std::exit(EXIT_FAILURE);
+        }
+    }
+    return options;
 }
 
 }  // namespace sumbrix

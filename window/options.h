@@ -7,6 +7,7 @@ namespace sumbrix {
 
 struct Options {
     bool readAloud = false;  // --read-aloud
+    int zoom = 0;            // --zoom PERCENT; 0 when not given
 };
 
 // Answers --help and --version, and refuses what it does not know, each

@@ -104,7 +104,7 @@ int CoveredBelow(const QWidget *widget)
     int covered = 0;
     for (const QObject *child : parent->children()) {
         const auto *below = qobject_cast<const QWidget *>(child);
-        if (below && below != widget && below->isVisible() && below->y() > widget->y() &&
+        if (below && below != widget && !below->isHidden() && below->y() > widget->y() &&
             below->geometry().intersects(widget->geometry()))
             covered = std::max(covered, widget->geometry().bottom() - below->y() + 1);
     }
@@ -138,18 +138,38 @@ QTransform FittedLabel::VerticalFit(const QRect &box, int flags, int covered, qr
     return fit_;
 }
 
-void FittedLabel::paintEvent(QPaintEvent *event)
+int FittedLabel::Flags() const { return int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0); }
+
+qreal FittedLabel::Narrowing() const
 {
-    const QRect box = contentsRect();
-    const int flags = int(alignment()) | (wordWrap() ? int(Qt::TextWordWrap) : 0);
-    const QFontMetrics metrics = fontMetrics();
-    const int advance = metrics.horizontalAdvance(text());
-    const bool narrowed = !wordWrap() && advance > box.width();
     // Narrow the glyphs, keeping their height and the same font: a smaller
     // size would load a further font just for this. A pixel of room is left
     // on each side for the antialiased edges.
+    const QFontMetrics metrics = fontMetrics();
+    const int room = contentsRect().width();
+    if (wordWrap() || metrics.horizontalAdvance(text()) <= room)
+        return 1.0;
+    return std::min<qreal>(1.0, std::max(1, room - 2) / qreal(metrics.tightBoundingRect(text()).width()));
+}
+
+qreal FittedLabel::Squeeze() const
+{
+    const qreal narrowed = Narrowing();
+    if (text().isEmpty())
+        return narrowed;
+    const QTransform fit = VerticalFit(contentsRect(), Flags(), CoveredBelow(this), narrowed);
+    return std::min(narrowed, fit.m22());
+}
+
+void FittedLabel::paintEvent(QPaintEvent *event)
+{
+    const QRect box = contentsRect();
+    const int flags = Flags();
+    const QFontMetrics metrics = fontMetrics();
+    const int advance = metrics.horizontalAdvance(text());
+    const qreal scale = Narrowing();
+    const bool narrowed = scale < 1.0 || (!wordWrap() && advance > box.width());
     const QRect ink = narrowed ? metrics.tightBoundingRect(text()) : QRect();
-    const qreal scale = narrowed ? std::min<qreal>(1.0, std::max(1, box.width() - 2) / qreal(ink.width())) : 1.0;
     // Ink that would reach past the top or bottom (Arabic إلى's hamza and
     // tail, Vietnamese stacked marks) moves the text into the box.
     const QTransform fit = text().isEmpty() ? QTransform() : VerticalFit(box, flags, CoveredBelow(this), scale);
@@ -199,7 +219,8 @@ QSize HistoryDelegate::sizeHint(const QStyleOptionViewItem &option, const QModel
         if (bottom >= top)
             grown_ = 2 * std::max({0, 3 - top, bottom - (size.height() - 4)});
     }
-    size.setHeight(size.height() + grown_);
+    const int room = size.height() - item.fontMetrics.height();
+    size.setHeight(size.height() + grown_ + room * (zoom_ - 100) / 100);
     return size;
 }
 
@@ -364,13 +385,23 @@ SharedWidthTabBar::SharedWidthTabBar(int width, int height, QWidget *parent)
 {
 }
 
+void SharedWidthTabBar::Resize(int width, int height)
+{
+    if (width == width_ && height == height_)
+        return;
+    width_ = width;
+    height_ = height;
+    setElideMode(elideMode());  // measures the tabs again
+}
+
 QSize SharedWidthTabBar::tabSizeHint(int index) const
 {
     const QSize natural = QTabBar::tabSizeHint(index);
     const int share = width_ / std::max(1, count());
     // Never narrower or lower than the caption needs: its line, and its ink
     // with every font it falls back to.
-    const QString key = tabText(index) + QChar(0) + font().key() + QChar(0) + QString::number(share);
+    const QString key = tabText(index) + QChar(0) + font().key() + QChar(0) + QString::number(share) + QChar(0) +
+                        QString::number(height_);
     if (!heights_.contains(key)) {
         // Centred, the ink keeps clear of an unselected tab's frame, which
         // is drawn lower: four rows above, three below.
@@ -389,6 +420,13 @@ TabbedDialog::TabbedDialog(const QRect &geometry, int tabHeight, QWidget *parent
 {
     setTabBar(new SharedWidthTabBar(geometry.width(), tabHeight, this));
     PlaceDrawn(this, geometry);
+}
+
+void TabbedDialog::Place(const QRect &geometry, int tabHeight)
+{
+    static_cast<SharedWidthTabBar *>(tabBar())->Resize(geometry.width(), tabHeight);
+    PlaceDrawn(this, geometry);
+    placeSheets();  // a hidden widget hears of its new size only when shown
 }
 
 QWidget *TabbedDialog::addSheet(const QString &caption)

@@ -51,14 +51,19 @@ class FittedLabel : public QLabel {
     Q_OBJECT
 public:
     using QLabel::QLabel;
+    // How far the text is made narrower or lower to fit: 1 when it is
+    // drawn as its font has it.
+    qreal Squeeze() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    qreal Narrowing() const;  // the glyphs' horizontal scale
     // Moves, or lowers, the text into the box, clear of its `covered` last
     // rows; `narrowed` is the glyphs' horizontal scale.
     QTransform VerticalFit(const QRect &box, int flags, int covered, qreal narrowed) const;
+    int Flags() const;
     mutable QString fitKey_;  // what the fit was measured for
     mutable QTransform fit_;
 };
@@ -87,6 +92,8 @@ public:
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     // A text rows may hold, such as the language's "Begin", that they must be tall enough for.
     void Sample(const QString &text) { sample_ = text; }
+    // Rows' room around the text grows with the zoom as the text does.
+    void Zoom(int zoom) { zoom_ = zoom; }
 
 protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
@@ -95,6 +102,7 @@ private:
     QString sample_;
     mutable QString grownFor_;  // the font and height the rows were measured for
     mutable int grown_ = 0;     // pixels added to each row
+    int zoom_ = 100;
 };
 
 // Draws the frames of group boxes and of the tab widget as the Fusion
@@ -124,6 +132,7 @@ class SharedWidthTabBar : public QTabBar {
     Q_OBJECT
 public:
     SharedWidthTabBar(int width, int height, QWidget *parent = nullptr);
+    void Resize(int width, int height);
 
 protected:
     QSize tabSizeHint(int index) const override;
@@ -141,6 +150,8 @@ class TabbedDialog : public QTabWidget {
 public:
     TabbedDialog(const QRect &geometry, int tabHeight, QWidget *parent);
     QWidget *addSheet(const QString &caption);  // parent for the page's controls
+    // Moves and sizes it, its strip and its sheets at once, shown or not.
+    void Place(const QRect &geometry, int tabHeight);
 
 protected:
     bool event(QEvent *event) override;
