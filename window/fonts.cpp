@@ -23,68 +23,73 @@ QStringList Installed(std::initializer_list<const char *> families)
 
 struct Script {
     QStringList families;  // the script's own faces, best first
-    int captionPixels;
+    int readingPixels;     // its captions' size where a child reads it
 };
 
 Script ScriptOf(const QLocale &language)
 {
-    // A line of each face must fit the 17-pixel boxes and two lines the
-    // notice's 33: Arabic needs its UI face for that (plain Noto Sans
+    // The size at which a teacher reading the language could tell its
+    // smallest marks apart on a 96-dpi screen: Latin as drawn, 10 pixels;
+    // scripts whose marks, subjoined letters or digits merge at that size
+    // larger. The window opens as much larger as the script needs, so the
+    // boxes grow with the text. Arabic takes its UI face (plain Noto Sans
     // Arabic is half as tall again), Devanagari and Bengali their plain
-    // faces (the UI ones are a pixel too tall for two lines). The CJK faces are named
-    // per language, so that each draws the shared characters in the forms
-    // its schools teach.
-    // Urdu is written in Naskh: a Nastaliq line at 12 pixels is 30 tall.
-    // Kannada, Georgian and Armenian are as large as their "to" allows.
+    // faces; Urdu is written in Naskh (a Nastaliq line is twice as tall).
+    // The CJK faces are named per language, so that each draws the shared
+    // characters in the forms its schools teach.
     switch (language.language()) {
     case QLocale::Arabic:
     case QLocale::Persian:
-        return {Installed({"Noto Sans Arabic UI", "DejaVu Sans"}), 12};
+        return {Installed({"Noto Sans Arabic UI", "DejaVu Sans"}), 16};  // the hamza of إلى
     case QLocale::Urdu:
-        return {Installed({"Noto Naskh Arabic UI", "Noto Sans Arabic UI"}), 12};
+        return {Installed({"Noto Naskh Arabic UI", "Noto Sans Arabic UI"}), 16};
     case QLocale::Hindi:
     case QLocale::Marathi:
     case QLocale::Nepali:
-        return {Installed({"Noto Sans Devanagari", "Noto Sans Devanagari UI"}), 12};
+        return {Installed({"Noto Sans Devanagari", "Noto Sans Devanagari UI"}), 16};  // १ and ९
     case QLocale::Bengali:
     case QLocale::Assamese:
-        return {Installed({"Noto Sans Bengali", "Noto Sans Bengali UI"}), 13};
+        return {Installed({"Noto Sans Bengali", "Noto Sans Bengali UI"}), 15};
     case QLocale::Gujarati:
-        return {Installed({"Noto Sans Gujarati"}), 12};
+        return {Installed({"Noto Sans Gujarati"}), 15};
     case QLocale::Punjabi:
-        return {Installed({"Noto Sans Gurmukhi"}), 12};
+        return {Installed({"Noto Sans Gurmukhi"}), 15};
     case QLocale::Telugu:
-        return {Installed({"Noto Sans Telugu"}), 12};
+        return {Installed({"Noto Sans Telugu"}), 16};  // the subjoined letters
     case QLocale::Kannada:
-        return {Installed({"Noto Sans Kannada"}), 11};
+        return {Installed({"Noto Sans Kannada"}), 16};
+    case QLocale::Tamil:
+        return {Installed({"Noto Sans Tamil"}), 14};
+    case QLocale::Malayalam:
+        return {Installed({"Noto Sans Malayalam"}), 15};
     case QLocale::Odia:
-        return {Installed({"Noto Sans Oriya"}), 12};
+        return {Installed({"Noto Sans Oriya"}), 15};
     case QLocale::Sinhala:
-        return {Installed({"Noto Sans Sinhala"}), 12};
+        return {Installed({"Noto Sans Sinhala"}), 15};
     case QLocale::Amharic:
-        return {Installed({"Noto Sans Ethiopic"}), 12};
+        return {Installed({"Noto Sans Ethiopic"}), 15};  // the vowel orders' marks
     case QLocale::Georgian:
-        return {Installed({"Noto Sans Georgian"}), 10};
+        return {Installed({"Noto Sans Georgian"}), 14};
     case QLocale::Armenian:
-        return {Installed({"Noto Sans Armenian"}), 11};
+        return {Installed({"Noto Sans Armenian"}), 14};
     case QLocale::Japanese:
-        return {Installed({"Noto Sans CJK JP", "WenQuanYi Micro Hei"}), 12};
+        return {Installed({"Noto Sans CJK JP", "WenQuanYi Micro Hei"}), 14};  // ば and ぱ
     case QLocale::Korean:
-        return {Installed({"Noto Sans CJK KR", "WenQuanYi Micro Hei"}), 12};
+        return {Installed({"Noto Sans CJK KR", "WenQuanYi Micro Hei"}), 14};
     case QLocale::Chinese:
         if (language.territory() == QLocale::HongKong)
-            return {Installed({"Noto Sans CJK HK", "Noto Sans CJK TC", "WenQuanYi Micro Hei"}), 12};
+            return {Installed({"Noto Sans CJK HK", "Noto Sans CJK TC", "WenQuanYi Micro Hei"}), 14};
         return {language.script() == QLocale::TraditionalChineseScript
                     ? Installed({"Noto Sans CJK TC", "WenQuanYi Micro Hei"})
                     : Installed({"Noto Sans CJK SC", "WenQuanYi Micro Hei"}),
-                12};
+                14};
     case QLocale::Vietnamese:
-        // At 10 pixels ắ and ằ, ấ and ầ look the same.
+        // Below, ắ and ằ, ấ and ầ look the same.
         return {{}, 12};
     case QLocale::Azerbaijani:
     case QLocale::Kazakh:
-        // At 10 pixels ə and ә are hardly told from a.
-        return {{}, 11};
+        // Below, ə and ә are hardly told from a.
+        return {{}, 14};
     default:
         return {{}, 10};
     }
@@ -103,12 +108,13 @@ QFont WithFamilies(QStringList families, const Script &script, int pixelSize)
 }  // namespace
 
 // The layout was drawn for a small sans serif: "Time:" has 25 pixels.
-// Liberation Sans at 10 pixels fits every caption; DejaVu Sans would clip.
+// Liberation Sans at 10 pixels fits every English caption; DejaVu Sans
+// would clip.
 QFont WindowFont(const QLocale &language)
 {
     const Script script = ScriptOf(language);
     QStringList latin = Installed({"Liberation Sans", "Arial", "DejaVu Sans"});
-    return WithFamilies(latin.mid(0, 1), script, script.captionPixels);
+    return WithFamilies(latin.mid(0, 1), script, script.readingPixels);
 }
 
 QFont ProblemFont(const QLocale &language, int pixelSize)

@@ -8,9 +8,10 @@
 
 namespace sumbrix {
 
-// The captions' font: a small sans serif the layout was drawn for, with
-// the script's own face behind it and, where 10 pixels would merge a
-// script's strokes (CJK, Devanagari, Bengali, Arabic), 12 pixels.
+// The captions' font at the window's opening zoom: a small sans serif the
+// layout was drawn for, with the script's own face behind it, at the size
+// the script is read at (10 pixels for Latin, more where smaller would
+// merge a script's marks).
 QFont WindowFont(const QLocale &language);
 
 // The problem line and the score, large and bold.
