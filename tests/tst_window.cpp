@@ -359,6 +359,16 @@ private slots:
             // Crisp: drawn at the new size, not blown up.
             QCOMPARE(Find(w, "Label6")->grab().size(), Find(w, "Label6")->size() * w.devicePixelRatioF());
         }
+        // Ctrl+wheel over the scroll bar zooms, a notch a step, and leaves the range alone.
+        auto *scroll = Find<QScrollBar>(w, "HScroll1");
+        const int range = scroll->value();
+        for (const auto &[notch, zoom] : {std::pair{60, 100}, {60, 110}, {-120, 100}}) {
+            QWheelEvent turn(QPointF(5, 5), scroll->mapToGlobal(QPointF(5, 5)), {}, QPoint(0, notch), Qt::NoButton,
+                             Qt::ControlModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(scroll, &turn);
+            QCOMPARE(w.Zoom(), zoom);
+        }
+        QCOMPARE(scroll->value(), range);
         for (int i = 0; i < 20; ++i)
             QTest::keyClick(answer, Qt::Key_Plus, Qt::ControlModifier);
         QCOMPARE(w.Zoom(), sumbrix::kZoomMost);

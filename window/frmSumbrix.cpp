@@ -28,6 +28,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
+#include <QWheelEvent>
 
 using sumbrix::Control;
 
@@ -345,6 +346,25 @@ void frmSumbrix::WireEvents()
     keys({QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)}, &frmSumbrix::ZoomIn);
     keys({QKeySequence::ZoomOut}, &frmSumbrix::ZoomOut);
     keys({QKeySequence(Qt::CTRL | Qt::Key_0)}, &frmSumbrix::ZoomReset);
+    // Ctrl+wheel too, over any control: the scroll bar and the list would
+    // take it as a scroll.
+    qApp->installEventFilter(this);
+}
+
+bool frmSumbrix::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::Wheel || !watched->isWidgetType() || static_cast<QWidget *>(watched)->window() != this)
+        return false;
+    const auto *wheel = static_cast<QWheelEvent *>(event);
+    if (!(wheel->modifiers() & Qt::ControlModifier))
+        return false;
+    // A touchpad turns in small steps: a zoom step per notch's worth.
+    wheelTurned_ += wheel->angleDelta().y();
+    for (; wheelTurned_ >= 120; wheelTurned_ -= 120)
+        ZoomIn();
+    for (; wheelTurned_ <= -120; wheelTurned_ += 120)
+        ZoomOut();
+    return true;
 }
 
 void frmSumbrix::Form_Load()

@@ -50,6 +50,7 @@ public:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     void boxOp_Click();
@@ -121,4 +122,5 @@ private:
     int openingZoom_ = 100;
     int zoom_ = 100;
     bool keepZoom_ = false;
+    int wheelTurned_ = 0;  // Ctrl+wheel, in eighths of a degree toward the next step
 };
