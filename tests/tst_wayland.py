@@ -162,10 +162,12 @@ def main():
         back = turned and within(LIMIT, lambda: differing(first, s.screen()) < 0.02)
         check(turned and back, "Ctrl+Tab turns the page, and again turns it back", (turned, back))
         # Ctrl+= zooms in: the window grows by a step, on sway too.
-        before = s.windows()[0]["rect"]
+        before, said = s.windows()[0]["rect"], s.said()
         s.xdotool("key", "ctrl+equal")
         grew = within(LIMIT, lambda: s.windows()[0]["rect"]["width"] >= before["width"] * 1.09)
         check(grew, "Ctrl+= makes the window larger", (before, s.windows()[0]["rect"]))
+        time.sleep(1)
+        check(s.said() == said, "a zoom step is not read aloud", s.said()[len(said):])
         status, err = s.quit()
         check(status == 0 and not err.strip(), "Ctrl+Q ends it with status 0", (status, err))
     finally:
