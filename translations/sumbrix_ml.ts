@@ -74,11 +74,11 @@
     </message>
     <message>
         <source>Pages</source>
-        <translation>പേജുകൾ</translation>
+        <translation>⁠പേജുകൾ</translation>
     </message>
     <message>
         <source>Problem and Diagnostics pages</source>
-        <translation>കണക്ക്, ഉത്തരങ്ങൾ എന്നീ രണ്ട് പേജുകൾ</translation>
+        <translation>⁠കണക്ക്, ഉത്തരങ്ങൾ എന്നീ രണ്ട് പേജുകൾ</translation>
     </message>
     <message>
         <source>Operation</source>
@@ -114,7 +114,7 @@
     </message>
     <message>
         <source>Operation sign</source>
-        <translation>ചിഹ്നം</translation>
+        <translation>ക്രിയാചിഹ്നം</translation>
     </message>
     <message>
         <source>Second number</source>
@@ -134,7 +134,7 @@
     </message>
     <message>
         <source>Wrong answers</source>
-        <translation>തെറ്റായ ഉത്തരങ്ങൾ</translation>
+        <translation>⁠തെറ്റായ ഉത്തരങ്ങൾ</translation>
     </message>
     <message>
         <source>Percent right</source>
@@ -167,7 +167,7 @@
     <message>
         <source>Answer to %1</source>
         <extracomment>The answer box as a screen reader names it; %1 is the problem in words.</extracomment>
-        <translation>%1, ഇതിന്റെ ഉത്തരം</translation>
+        <translation>ഉത്തരം: %1</translation>
     </message>
     <message>
         <source>SUM_DIRECTION</source>
@@ -214,7 +214,7 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
-        <translation>%spellout: 0: ⁠പൂജ്യം; 1: ഒന്ന്; 2: രണ്ഡ്; 3: മൂന്ന്; 4: നാല്; 5: അഞ്ച്; 6: ആറ്; 7: ഏഴ്; 8: എട്ട്; 9: ഒമ്പദ്; 10: ⁠പത്ത്; 11: ⁠പതിനൊന്ന്; 12: ⁠പന്ത്രണ്ഡ്; 13: ⁠പതിമൂന്ന്; 14: ⁠പതിനാല്; 15: ⁠പതിനഞ്ച്; 16: ⁠പതിനാറ്; 17: ⁠പതിനേഴ്; 18: ⁠പതിനെട്ട്; 19: ⁠പത്തൊമ്പദ്; 20: ഇരുപ&gt;%%ty&gt;; 30: മുപ്പ&gt;%%ty&gt;; 40: നാൽപ&gt;%%ty&gt;; 50: അമ്പ&gt;%%ty&gt;; 60: അറുപ&gt;%%ty&gt;; 70: എഴുപ&gt;%%ty&gt;; 80: എൺപ&gt;%%ty&gt;; 90: ⁠തൊണ്ണൂ&gt;%%ninety&gt;; 100: നൂ&gt;%%hundred&gt;; 200: ഇരുനൂ&gt;%%hundred&gt;; 300: മുന്നൂ&gt;%%hundred&gt;; 400: നാനൂ&gt;%%hundred&gt;; 500: അഞ്ഞൂ&gt;%%hundred&gt;; 600: അറുനൂ&gt;%%hundred&gt;; 700: എഴുനൂ&gt;%%hundred&gt;; 800: എണ്ണൂ&gt;%%hundred&gt;; 900: ⁠തൊള്ളായിര&gt;%%nine&gt;; 1000: ആയിര&gt;%%thousand&gt;; 2000: &lt;%%kilo&lt;&gt;%%thousand&gt;; %%ty: 0: ദ്; 1: ത്തി=%%unit=; %%ninety: 0: റ്; 1: റ്റി=%%unit=; %%unit: 1: യൊന്ന്; 2: രണ്ഡ്; 3: മൂന്ന്; 4: നാല്; 5: യഞ്ച്; 6: യാറ്; 7: യേഴ്; 8: യെട്ട്; 9: യൊമ്പദ്; %%hundred: 0: റ്; 1: റ്റി=%%after=; %%nine: 0: ം; 1: ത്തി=%%after=; %%after: 1: =%%unit=; 10: പ്പത്ത്; 11: പ്പതിനൊന്ന്; 12: പ്പന്ത്രണ്ഡ്; 13: പ്പതിമൂന്ന്; 14: പ്പതിനാല്; 15: പ്പതിനഞ്ച്; 16: പ്പതിനാറ്; 17: പ്പതിനേഴ്; 18: പ്പതിനെട്ട്; 19: പ്പത്തൊമ്പദ്; 20: യിരുപ&gt;%%ty&gt;; 30: മുപ്പ&gt;%%ty&gt;; 40: നാൽപ&gt;%%ty&gt;; 50: യമ്പ&gt;%%ty&gt;; 60: യറുപ&gt;%%ty&gt;; 70: യെഴുപ&gt;%%ty&gt;; 80: യെൺപ&gt;%%ty&gt;; 90: ത്തൊണ്ണൂ&gt;%%ninety&gt;; %%thousand: 0: ം; 1: ത്തി =%%rest=; %%rest: 0: =%spellout=; 100: ഒരുനൂ&gt;%%hundred&gt;; 200: =%spellout=; %%kilo: 2: രണ്ടായിര; 3: മൂവായിര; 4: നാലായിര; 5: അയ്യായിര; 6: ആറായിര; 7: ഏഴായിര; 8: എണ്ണായിര; 9: ഒമ്പതിനായിര; 10: ⁠പതിനായിര; 11: ⁠പതിനൊന്നായിര; 12: ⁠പന്ത്രണ്ടായിര; 13: ⁠പതിമൂവായിര; 14: ⁠പതിനാലായിര; 15: ⁠പതിനയ്യായിര; 16: ⁠പതിനാറായിര; 17: ⁠പതിനേഴായിര; 18: ⁠പതിനെണ്ണായിര; 19: ⁠പത്തൊമ്പതിനായിര; 20: ഇരുപതിനായിര; 21: ഇരുപത്തി&gt;%%kunit&gt;; 30: മുപ്പതിനായിര; 31: മുപ്പത്തി&gt;%%kunit&gt;; %%kunit: 1: യൊന്നായിര; 2: രണ്ടായിര; 3: മൂവായിര; 4: നാലായിര; 5: യയ്യായിര; 6: യാറായിര; 7: യേഴായിര; 8: യെണ്ണായിര; 9: യൊമ്പതിനായിര;</translation>
+        <translation>%spellout: 0: ⁠പൂജ്യം; 1: ഒന്ന്; 2: രണ്ഡ്; 3: മൂന്ന്; 4: നാല്; 5: അഞ്ച്; 6: ആറ്; 7: ഏഴ്; 8: എട്ട്; 9: ഒമ്പദ്; 10: ⁠പത്ത്; 11: ⁠പതിനൊന്ന്; 12: ⁠പന്ത്രണ്ഡ്; 13: ⁠പതിമൂന്ന്; 14: ⁠പതിനാല്; 15: ⁠പതിനഞ്ച്; 16: ⁠പതിനാറ്; 17: ⁠പതിനേഴ്; 18: ⁠പതിനെട്ട്; 19: ⁠പത്തൊമ്പദ്; 20: ഇരുപ&gt;%%ty&gt;; 30: മുപ്പ&gt;%%ty&gt;; 40: നാൽപ&gt;%%ty&gt;; 50: അമ്പ&gt;%%ty&gt;; 60: അറുപ&gt;%%ty&gt;; 70: എഴുപ&gt;%%ty&gt;; 80: എൺപ&gt;%%ty&gt;; 90: ⁠തൊണ്ണൂ&gt;%%ninety&gt;; 100: നൂ&gt;%%hundred&gt;; 200: ഇരുനൂ&gt;%%hundred&gt;; 300: മുന്നൂ&gt;%%hundred&gt;; 400: നാനൂ&gt;%%hundred&gt;; 500: അഞ്ഞൂ&gt;%%hundred&gt;; 600: അറുനൂ&gt;%%hundred&gt;; 700: എഴുനൂ&gt;%%hundred&gt;; 800: എണ്ണൂ&gt;%%hundred&gt;; 900: ⁠തൊള്ളായിര&gt;%%nine&gt;; 1000: ആയിര&gt;%%thousand&gt;; 2000: &lt;%%kilo&lt;&gt;%%thousand&gt;; %%ty: 0: ദ്; 1: ത്തി=%%unit=; %%ninety: 0: റ്; 1: റ്റി=%%unit=; %%unit: 1: യൊന്ന്; 2: രണ്ഡ്; 3: മൂന്ന്; 4: നാല്; 5: യഞ്ച്; 6: യാറ്; 7: യേഴ്; 8: യെട്ട്; 9: യൊമ്പദ്; %%hundred: 0: റ്; 1: റ്റി=%%after=; %%nine: 0: ം; 1: ത്തി=%%after=; %%after: 1: =%%unit=; 10: പ്പത്ത്; 11: പ്പതിനൊന്ന്; 12: പ്പന്ത്രണ്ഡ്; 13: പ്പതിമൂന്ന്; 14: പ്പതിനാല്; 15: പ്പതിനഞ്ച്; 16: പ്പതിനാറ്; 17: പ്പതിനേഴ്; 18: പ്പതിനെട്ട്; 19: പ്പത്തൊമ്പദ്; 20: യിരുപ&gt;%%ty&gt;; 30: മുപ്പ&gt;%%ty&gt;; 40: നാൽപ&gt;%%ty&gt;; 50: യമ്പ&gt;%%ty&gt;; 60: യറുപ&gt;%%ty&gt;; 70: യെഴുപ&gt;%%ty&gt;; 80: യെൺപ&gt;%%ty&gt;; 90: ത്തൊണ്ണൂ&gt;%%ninety&gt;; %%thousand: 0: ം; 1: ത്തി =%%rest=; %%rest: 0: =%spellout=; 100: ഒരുനൂ&gt;%%hundred&gt;; 200: =%spellout=; %%kilo: 2: രണ്ടായിര; 3: മൂവായിര; 4: നാലായിര; 5: അയ്യായിര; 6: ആറായിര; 7: ഏഴായിര; 8: എണ്ണായിര; 9: ഒമ്പതിനായിര; 10: ⁠പതിനായിര; 11: ⁠പതിനൊന്നായിര; 12: ⁠പന്ത്രണ്ടായിര; 13: ⁠പതിമൂവായിര; 14: ⁠പതിനാലായിര; 15: ⁠പതിനയ്യായിര; 16: ⁠പതിനാറായിര; 17: ⁠പതിനേഴായിര; 18: ⁠പതിനെണ്ണായിര; 19: ⁠പത്തൊമ്പതിനായിര; 20: ഇരുപതിനായിര; 21: ഇരുപത്തി&gt;%%kunit&gt;; 30: മുപ്പതിനായിര; 31: മുപ്പത്തി&gt;%%kunit&gt;; %%kunit: 1: യൊന്നായിര; 2: രണ്ടായിര; 3: മൂവായിര; 4: നാലായിര; 5: യയ്യായിര; 6: യാറായിര; 7: യേഴായിര; 8: യെണ്ണായിര; 9: യൊമ്പതിനായിര; %sociative: 0: ⁠പൂജ്യത്തോഡ്; 1: ഒന്നിനോഡ്; 2: രണ്ടിനോഡ്; 3: മൂന്നിനോഡ്; 4: നാലിനോഡ്; 5: അഞ്ചിനോഡ്; 6: ആറിനോഡ്; 7: ഏഴിനോഡ്; 8: എട്ടിനോഡ്; 9: ഒമ്പതിനോഡ്; 10: ⁠പത്തിനോഡ്; 11: ⁠പതിനൊന്നിനോഡ്; 12: ⁠പന്ത്രണ്ടിനോഡ്; 13: ⁠പതിമൂന്നിനോഡ്; 14: ⁠പതിനാലിനോഡ്; 15: ⁠പതിനഞ്ചിനോഡ്; 16: ⁠പതിനാറിനോഡ്; 17: ⁠പതിനേഴിനോഡ്; 18: ⁠പതിനെട്ടിനോഡ്; 19: ⁠പത്തൊമ്പതിനോഡ്; 20: ഇരുപ&gt;%%ty-so&gt;; 30: മുപ്പ&gt;%%ty-so&gt;; 40: നാൽപ&gt;%%ty-so&gt;; 50: അമ്പ&gt;%%ty-so&gt;; 60: അറുപ&gt;%%ty-so&gt;; 70: എഴുപ&gt;%%ty-so&gt;; 80: എൺപ&gt;%%ty-so&gt;; 90: ⁠തൊണ്ണൂ&gt;%%ninety-so&gt;; 100: നൂ&gt;%%hundred-so&gt;; 200: ഇരുനൂ&gt;%%hundred-so&gt;; 300: മുന്നൂ&gt;%%hundred-so&gt;; 400: നാനൂ&gt;%%hundred-so&gt;; 500: അഞ്ഞൂ&gt;%%hundred-so&gt;; 600: അറുനൂ&gt;%%hundred-so&gt;; 700: എഴുനൂ&gt;%%hundred-so&gt;; 800: എണ്ണൂ&gt;%%hundred-so&gt;; 900: ⁠തൊള്ളായിര&gt;%%nine-so&gt;; 1000: ആയിര&gt;%%thousand-so&gt;; 2000: &lt;%%kilo&lt;&gt;%%thousand-so&gt;; %%ty-so: 0: തിനോഡ്; 1: ത്തി=%%unit-so=; %%ninety-so: 0: റിനോഡ്; 1: റ്റി=%%unit-so=; %%unit-so: 1: യൊന്നിനോഡ്; 2: രണ്ടിനോഡ്; 3: മൂന്നിനോഡ്; 4: നാലിനോഡ്; 5: യഞ്ചിനോഡ്; 6: യാറിനോഡ്; 7: യേഴിനോഡ്; 8: യെട്ടിനോഡ്; 9: യൊമ്പതിനോഡ്; %%hundred-so: 0: റിനോഡ്; 1: റ്റി=%%after-so=; %%nine-so: 0: ത്തോഡ്; 1: ത്തി=%%after-so=; %%after-so: 1: =%%unit-so=; 10: പ്പത്തിനോഡ്; 11: പ്പതിനൊന്നിനോഡ്; 12: പ്പന്ത്രണ്ടിനോഡ്; 13: പ്പതിമൂന്നിനോഡ്; 14: പ്പതിനാലിനോഡ്; 15: പ്പതിനഞ്ചിനോഡ്; 16: പ്പതിനാറിനോഡ്; 17: പ്പതിനേഴിനോഡ്; 18: പ്പതിനെട്ടിനോഡ്; 19: പ്പത്തൊമ്പതിനോഡ്; 20: യിരുപ&gt;%%ty-so&gt;; 30: മുപ്പ&gt;%%ty-so&gt;; 40: നാൽപ&gt;%%ty-so&gt;; 50: യമ്പ&gt;%%ty-so&gt;; 60: യറുപ&gt;%%ty-so&gt;; 70: യെഴുപ&gt;%%ty-so&gt;; 80: യെൺപ&gt;%%ty-so&gt;; 90: ത്തൊണ്ണൂ&gt;%%ninety-so&gt;; %%thousand-so: 0: ത്തോഡ്; 1: ത്തി =%%rest-so=; %%rest-so: 0: =%sociative=; 100: ഒരുനൂ&gt;%%hundred-so&gt;; 200: =%sociative=; %locative: 0: ⁠പൂജ്യത്തിൽ; 1: ഒന്നിൽ; 2: രണ്ടിൽ; 3: മൂന്നിൽ; 4: നാലിൽ; 5: അഞ്ചിൽ; 6: ആറിൽ; 7: ഏഴിൽ; 8: എട്ടിൽ; 9: ഒമ്പതിൽ; 10: ⁠പത്തിൽ; 11: ⁠പതിനൊന്നിൽ; 12: ⁠പന്ത്രണ്ടിൽ; 13: ⁠പതിമൂന്നിൽ; 14: ⁠പതിനാലിൽ; 15: ⁠പതിനഞ്ചിൽ; 16: ⁠പതിനാറിൽ; 17: ⁠പതിനേഴിൽ; 18: ⁠പതിനെട്ടിൽ; 19: ⁠പത്തൊമ്പതിൽ; 20: ഇരുപ&gt;%%ty-lo&gt;; 30: മുപ്പ&gt;%%ty-lo&gt;; 40: നാൽപ&gt;%%ty-lo&gt;; 50: അമ്പ&gt;%%ty-lo&gt;; 60: അറുപ&gt;%%ty-lo&gt;; 70: എഴുപ&gt;%%ty-lo&gt;; 80: എൺപ&gt;%%ty-lo&gt;; 90: ⁠തൊണ്ണൂ&gt;%%ninety-lo&gt;; 100: നൂ&gt;%%hundred-lo&gt;; 200: ഇരുനൂ&gt;%%hundred-lo&gt;; 300: മുന്നൂ&gt;%%hundred-lo&gt;; 400: നാനൂ&gt;%%hundred-lo&gt;; 500: അഞ്ഞൂ&gt;%%hundred-lo&gt;; 600: അറുനൂ&gt;%%hundred-lo&gt;; 700: എഴുനൂ&gt;%%hundred-lo&gt;; 800: എണ്ണൂ&gt;%%hundred-lo&gt;; 900: ⁠തൊള്ളായിര&gt;%%nine-lo&gt;; 1000: ആയിര&gt;%%thousand-lo&gt;; 2000: &lt;%%kilo&lt;&gt;%%thousand-lo&gt;; %%ty-lo: 0: തിൽ; 1: ത്തി=%%unit-lo=; %%ninety-lo: 0: റിൽ; 1: റ്റി=%%unit-lo=; %%unit-lo: 1: യൊന്നിൽ; 2: രണ്ടിൽ; 3: മൂന്നിൽ; 4: നാലിൽ; 5: യഞ്ചിൽ; 6: യാറിൽ; 7: യേഴിൽ; 8: യെട്ടിൽ; 9: യൊമ്പതിൽ; %%hundred-lo: 0: റിൽ; 1: റ്റി=%%after-lo=; %%nine-lo: 0: ത്തിൽ; 1: ത്തി=%%after-lo=; %%after-lo: 1: =%%unit-lo=; 10: പ്പത്തിൽ; 11: പ്പതിനൊന്നിൽ; 12: പ്പന്ത്രണ്ടിൽ; 13: പ്പതിമൂന്നിൽ; 14: പ്പതിനാലിൽ; 15: പ്പതിനഞ്ചിൽ; 16: പ്പതിനാറിൽ; 17: പ്പതിനേഴിൽ; 18: പ്പതിനെട്ടിൽ; 19: പ്പത്തൊമ്പതിൽ; 20: യിരുപ&gt;%%ty-lo&gt;; 30: മുപ്പ&gt;%%ty-lo&gt;; 40: നാൽപ&gt;%%ty-lo&gt;; 50: യമ്പ&gt;%%ty-lo&gt;; 60: യറുപ&gt;%%ty-lo&gt;; 70: യെഴുപ&gt;%%ty-lo&gt;; 80: യെൺപ&gt;%%ty-lo&gt;; 90: ത്തൊണ്ണൂ&gt;%%ninety-lo&gt;; %%thousand-lo: 0: ത്തിൽ; 1: ത്തി =%%rest-lo=; %%rest-lo: 0: =%locative=; 100: ഒരുനൂ&gt;%%hundred-lo&gt;; 200: =%locative=; %accusative: 0: ⁠പൂജ്യത്തെ; 1: ഒന്നിനെ; 2: രണ്ടിനെ; 3: മൂന്നിനെ; 4: നാലിനെ; 5: അഞ്ചിനെ; 6: ആറിനെ; 7: ഏഴിനെ; 8: എട്ടിനെ; 9: ഒമ്പതിനെ; 10: ⁠പത്തിനെ; 11: ⁠പതിനൊന്നിനെ; 12: ⁠പന്ത്രണ്ടിനെ; 13: ⁠പതിമൂന്നിനെ; 14: ⁠പതിനാലിനെ; 15: ⁠പതിനഞ്ചിനെ; 16: ⁠പതിനാറിനെ; 17: ⁠പതിനേഴിനെ; 18: ⁠പതിനെട്ടിനെ; 19: ⁠പത്തൊമ്പതിനെ; 20: ഇരുപ&gt;%%ty-ac&gt;; 30: മുപ്പ&gt;%%ty-ac&gt;; 40: നാൽപ&gt;%%ty-ac&gt;; 50: അമ്പ&gt;%%ty-ac&gt;; 60: അറുപ&gt;%%ty-ac&gt;; 70: എഴുപ&gt;%%ty-ac&gt;; 80: എൺപ&gt;%%ty-ac&gt;; 90: ⁠തൊണ്ണൂ&gt;%%ninety-ac&gt;; 100: നൂ&gt;%%hundred-ac&gt;; 200: ഇരുനൂ&gt;%%hundred-ac&gt;; 300: മുന്നൂ&gt;%%hundred-ac&gt;; 400: നാനൂ&gt;%%hundred-ac&gt;; 500: അഞ്ഞൂ&gt;%%hundred-ac&gt;; 600: അറുനൂ&gt;%%hundred-ac&gt;; 700: എഴുനൂ&gt;%%hundred-ac&gt;; 800: എണ്ണൂ&gt;%%hundred-ac&gt;; 900: ⁠തൊള്ളായിര&gt;%%nine-ac&gt;; 1000: ആയിര&gt;%%thousand-ac&gt;; 2000: &lt;%%kilo&lt;&gt;%%thousand-ac&gt;; %%ty-ac: 0: തിനെ; 1: ത്തി=%%unit-ac=; %%ninety-ac: 0: റിനെ; 1: റ്റി=%%unit-ac=; %%unit-ac: 1: യൊന്നിനെ; 2: രണ്ടിനെ; 3: മൂന്നിനെ; 4: നാലിനെ; 5: യഞ്ചിനെ; 6: യാറിനെ; 7: യേഴിനെ; 8: യെട്ടിനെ; 9: യൊമ്പതിനെ; %%hundred-ac: 0: റിനെ; 1: റ്റി=%%after-ac=; %%nine-ac: 0: ത്തെ; 1: ത്തി=%%after-ac=; %%after-ac: 1: =%%unit-ac=; 10: പ്പത്തിനെ; 11: പ്പതിനൊന്നിനെ; 12: പ്പന്ത്രണ്ടിനെ; 13: പ്പതിമൂന്നിനെ; 14: പ്പതിനാലിനെ; 15: പ്പതിനഞ്ചിനെ; 16: പ്പതിനാറിനെ; 17: പ്പതിനേഴിനെ; 18: പ്പതിനെട്ടിനെ; 19: പ്പത്തൊമ്പതിനെ; 20: യിരുപ&gt;%%ty-ac&gt;; 30: മുപ്പ&gt;%%ty-ac&gt;; 40: നാൽപ&gt;%%ty-ac&gt;; 50: യമ്പ&gt;%%ty-ac&gt;; 60: യറുപ&gt;%%ty-ac&gt;; 70: യെഴുപ&gt;%%ty-ac&gt;; 80: യെൺപ&gt;%%ty-ac&gt;; 90: ത്തൊണ്ണൂ&gt;%%ninety-ac&gt;; %%thousand-ac: 0: ത്തെ; 1: ത്തി =%%rest-ac=; %%rest-ac: 0: =%accusative=; 100: ഒരുനൂ&gt;%%hundred-ac&gt;; 200: =%accusative=;</translation>
     </message>
     <message>
         <source>minus %1</source>
@@ -263,22 +263,22 @@
     <message>
         <source>%1 plus %2</source>
         <extracomment>Optional. Addition read aloud, where &quot;%1 %2 %3&quot; with &quot;plus&quot; is not what a teacher says. %1 and %2 are the numbers; &quot;%2{%rule-set}&quot; spells %2 with a rule set of the &quot;digits&quot; rules (a case form). Leave unfinished to use &quot;%1 %2 %3&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1{%sociative} %2 കൂട്ടിയാൽ എത്ര?</translation>
     </message>
     <message>
         <source>%1 minus %2</source>
         <extracomment>Optional. Subtraction read aloud; as &quot;%1 plus %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1{%locative} നിന്ന് %2 കുറച്ചാൽ എത്ര?</translation>
     </message>
     <message>
         <source>%1 times %2</source>
         <extracomment>Optional. Multiplication read aloud; as &quot;%1 plus %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1{%accusative} %2 കൊണ്ഡ് ഗുണിച്ചാൽ എത്ര?</translation>
     </message>
     <message>
         <source>%1 divided by %2</source>
         <extracomment>Optional. Division read aloud; as &quot;%1 plus %2&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1{%accusative} %2 കൊണ്ഡ് ഹരിച്ചാൽ എത്ര?</translation>
     </message>
 </context>
 <context>
