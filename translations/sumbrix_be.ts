@@ -122,7 +122,7 @@
     </message>
     <message>
         <source>Type the answer, then press Enter</source>
-        <translation>Напішы адкааз і націсніі Энтэр</translation>
+        <translation>Напі-шы а-дказ і націс-ні Энтэр</translation>
     </message>
     <message>
         <source>Seconds on this problem</source>
@@ -138,7 +138,7 @@
     </message>
     <message>
         <source>Percent right</source>
-        <translation>Працээнт верных адказаў</translation>
+        <translation>Пра-цэнт верных а-дказаў</translation>
     </message>
     <message>
         <source>Score</source>
@@ -214,7 +214,7 @@
     <message>
         <source>digits</source>
         <extracomment>Leave as &quot;digits&quot; where the language&apos;s voice reads numbers written in digits. Otherwise rules of ICU&apos;s rule-based number format that spell every number from 0 to 32767 (problems to 400, scores far higher) as a child counts, written as the voice reads them; see docs/translating.md.</extracomment>
-        <translation>%main: 0: нуль; 1: а-дзін; 2: два; 3: тры; 4: 4; 5: пяць; 6: шэсць; 7: сем; 8: восем; 9: дзевяць; 10: дзесяць; 11: адзі-наццаць; 12: 12; 13: 13; 14: чатыр-наццаць; 15: 15; 16: 16; 17: 17; 18: 18; 19: 19; 20: дваццаць[ &gt;&gt;]; 30: трыццаць[ &gt;&gt;]; 40: сорак[ &gt;&gt;]; 50: пяцьдзя-сят[ &gt;&gt;]; 60: шэсцьдзя-сят[ &gt;&gt;]; 70: сем-дзесят[ &gt;&gt;]; 80: восем-дзесят[ &gt;&gt;]; 90: дзевяноста[ &gt;&gt;]; 100: сто[ &gt;&gt;]; 200: дзвесце[ &gt;&gt;]; 300: трыста[ &gt;&gt;]; 400: 4 ста[ &gt;&gt;]; 500: пяць-сот[ &gt;&gt;]; 600: шэсць-сот[ &gt;&gt;]; 700: сям-сот[ &gt;&gt;]; 800: васям-сот[ &gt;&gt;]; 900: дзевяць-сот[ &gt;&gt;]; 1000: &lt;%%th&lt;[ &gt;&gt;]; %%th: 1: тыся-ча; 2: дзве тыся-чы; 3: тры тыся-чы; 4: 4 тыся-чы; 5: =%main= тысяч; 20: дваццаць &gt;%%thu&gt;; 30: трыццаць &gt;%%thu&gt;; %%thu: 0: тысяч; 1: а-дна тыся-ча; 2: дзве тыся-чы; 3: тры тыся-чы; 4: 4 тыся-чы; 5: =%main= тысяч;</translation>
+        <translation>%main: 0: нуль; 1: а-дзін; 2: два; 3: тры; 4: 4; 5: пяць; 6: шэсць; 7: сем; 8: восем; 9: дзевяць; 10: дзесяць; 11: адзі-наццаць; 12: 12; 13: 13; 14: чатыр-наццаць; 15: 15; 16: 16; 17: 17; 18: 18; 19: 19; 20: дваццаць[ &gt;&gt;]; 30: трыццаць[ &gt;&gt;]; 40: сорак[ &gt;&gt;]; 50: пяцьдзя-сят[ &gt;&gt;]; 60: шэсцьдзя-сят[ &gt;&gt;]; 70: семдзесят[ &gt;&gt;]; 80: восемдзесят[ &gt;&gt;]; 90: дзевяноста[ &gt;&gt;]; 100: сто[ &gt;&gt;]; 200: дзвесце[ &gt;&gt;]; 300: трыста[ &gt;&gt;]; 400: 4 ст-а[ &gt;&gt;]; 500: пяць-сот[ &gt;&gt;]; 600: шэсць-сот[ &gt;&gt;]; 700: сям-сот[ &gt;&gt;]; 800: васям-сот[ &gt;&gt;]; 900: дзевяць-сот[ &gt;&gt;]; 1000: &lt;%%th&lt;[ &gt;&gt;]; %%th: 1: тысяч-а; 2: дзве тысяч-ы; 3: тры тысяч-ы; 4: 4 тысяч-ы; 5: =%main= тысяч; 20: дваццаць &gt;%%thu&gt;; 30: трыццаць &gt;%%thu&gt;; %%thu: 0: тысяч; 1: а-дна тысяч-а; 2: дзве тысяч-ы; 3: тры тысяч-ы; 4: 4 тысяч-ы; 5: =%main= тысяч;</translation>
     </message>
     <message>
         <source>minus %1</source>
@@ -234,7 +234,7 @@
     <message>
         <source>Wrong. %1</source>
         <extracomment>Said after a wrong answer; %1 is the next problem.</extracomment>
-        <translation>Памылка. %1</translation>
+        <translation>Не так. %1</translation>
     </message>
     <message>
         <source>Right.</source>
@@ -244,21 +244,21 @@
     <message>
         <source>Wrong.</source>
         <extracomment>Said after a wrong answer, when the next problem is read on its own.</extracomment>
-        <translation>Памылка.</translation>
+        <translation>Не так.</translation>
     </message>
     <message>
         <source>Reading aloud</source>
         <extracomment>Said when reading aloud is turned on.</extracomment>
-        <translation>Чытаю ўслых</translation>
+        <translation>Чы-таю ўслых</translation>
     </message>
     <message>
         <source>Quiet</source>
-        <translation>Больш не чытаю ўслых</translation>
+        <translation>Больш не чы-таю ўслых</translation>
     </message>
     <message>
         <source>Numbers from %1 to %2. %3</source>
         <extracomment>Said when the range has been set: %1 is the smallest number, %2 the largest, %3 the next problem in words.</extracomment>
-        <translation>Найменшы лік %1, найбольшы %2. %3</translation>
+        <translation>Най-меншы лік %1, найбольшы %2. %3</translation>
     </message>
     <message>
         <source>%1 plus %2</source>
