@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: voorlees het gestop: die spraakdiens is weg. Die oefening gaan stil voort.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Maak die venster op hierdie grootte in persent (%1 tot %2) oop, in plaas van die grootte van die vorige keer. %3 vergroot, %4 verklein en %5 herstel die gewone grootte.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom aanvaar &apos;n persentasie van %2 tot %3, nie “%4” nie</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

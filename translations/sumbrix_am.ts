@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: ጮክ ብሎ ማንበብ ቆሟል: የንግግር አገልግሎቱ ተቋርጧል። ልምምዱ ያለ ድምፅ ይቀጥላል።</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>ባለፈው ጊዜ ከተቀመጠው መጠን ይልቅ መስኮቱን በዚህ መጠን ይከፍታል፤ መጠኑ በመቶኛ ከ%1 እስከ %2 ነው። %3፣ %4 እና %5 መስኮቱን ያጎላሉ፣ ያሳንሳሉ እና ወደ መደበኛ መጠኑ ይመልሳሉ።</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom የሚቀበለው ከ%2 እስከ %3 ያለ መቶኛ ነው እንጂ «%4» አይደለም</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

@@ -337,6 +337,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: توقفت القراءة بصوت مرتفع: انقطعت خدمة النطق. يستمر التدريب بدون صوت.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>فتح النافذة بهذا الحجم (من %1 إلى %2 بالمئة) بدلًا من الحجم المحفوظ من آخر تشغيل. %3 يكبّرها و%4 يصغّرها و%5 يعيدها إلى حجمها العادي.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom يقبل نسبة مئوية من %2 إلى %3، وليس «%4»</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

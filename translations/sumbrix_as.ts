@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: কৈ শুনোৱা বন্ধ হ’ল: কথন সেৱা বন্ধ হৈ গ’ল। অনুশীলন শব্দ নোহোৱাকৈ চলি থাকিব।</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>যোৱাবাৰ মনত ৰখা আকাৰৰ সলনি এই আকাৰত খোলে, শতাংশত (%1ৰ পৰা %2লৈ)। %3, %4 আৰু %5 এ আকাৰ ডাঙৰ, সৰু আৰু পুনৰ স্বাভাৱিক কৰে।</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom এ %2ৰ পৰা %3লৈ শতাংশ লয়, “%4” নহয়</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

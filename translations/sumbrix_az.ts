@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: səsli oxuma dayandı: nitq xidməti artıq cavab vermir. Məşq səssiz davam edir.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Pəncərəni bu ölçüdə, faizlə (%1 ilə %2 arası), son dəfə yadda saxlanılan ölçünün əvəzinə açır. %3, %4 və %5 pəncərəni böyüdür, kiçildir və adi ölçüsünə qaytarır.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom %2 ilə %3 arasında faiz qəbul edir, “%4” deyil</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: чытанне ўслых спынена: служба сінтэзу маўлення перастала працаваць. Занятак працягваецца без гуку.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Адкрыць акно ў гэтым маштабе, у працэнтах (ад %1 да %2), замест запомненага пры мінулым запуску. %3, %4 і %5 павялічваюць, памяншаюць і вяртаюць звычайны маштаб.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom прымае значэнне ад %2 да %3 працэнтаў, а не «%4»</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

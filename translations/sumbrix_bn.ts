@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: পড়ে শোনানো থেমে গেছে: কথা বলার সেবা বন্ধ হয়ে গেছে। অনুশীলন নিঃশব্দে চলতে থাকবে।</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>গতবার যে আকার রাখা হয়েছিল তার বদলে এই আকারে (%1 থেকে %2 শতাংশ) খোলে। %3 দিয়ে এটি বড় হয়, %4 দিয়ে ছোট হয় আর %5 দিয়ে স্বাভাবিক আকারে ফিরে আসে।</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom %2 থেকে %3 পর্যন্ত শতাংশ নেয়, “%4” নয়</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: s&apos;ha aturat la lectura en veu alta: el servei de veu ja no està disponible. La pràctica continua sense so.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Obre la finestra amb aquesta mida, en percentatge (del %1 al %2), en lloc de la mida desada l&apos;última vegada. %3, %4 i %5 l&apos;amplien, la redueixen i la tornen a la mida normal.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom accepta un percentatge del %2 al %3, no «%4»</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

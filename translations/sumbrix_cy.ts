@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: mae’r darllen yn uchel wedi stopio: dydy’r gwasanaeth lleferydd ddim yn ateb mwyach. Mae’r ymarfer yn parhau heb sain.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Agor y ffenestr ar y maint hwn, fel canran (o %1 i %2), yn lle’r maint a gadwyd o’r tro diwethaf. Mae %3 yn ei chwyddo, %4 yn ei lleihau a %5 yn ei rhoi’n ôl i’r maint arferol.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: mae --zoom yn derbyn canran o %2 i %3, nid ‘%4’</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: Vorlesen beendet: Der Sprachdienst antwortet nicht mehr. Das Rechentraining läuft ohne Ton weiter.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Öffnet das Fenster in dieser Größe in Prozent (%1 bis %2) statt in der Größe vom letzten Mal. %3 vergrößert, %4 verkleinert und %5 stellt die normale Größe wieder her.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom erwartet einen Prozentwert von %2 bis %3, nicht „%4“</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: η ανάγνωση φωναχτά σταμάτησε: η υπηρεσία ομιλίας δεν είναι πια διαθέσιμη. Η εξάσκηση συνεχίζεται χωρίς φωνή.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Ανοίγει το παράθυρο σε αυτό το μέγεθος (ποσοστό από %1 έως %2) αντί για το μέγεθος της προηγούμενης φοράς. Το %3 μεγαλώνει, το %4 μικραίνει και το %5 επαναφέρει το κανονικό μέγεθος.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: το --zoom δέχεται ποσοστό από %2 έως %3, όχι «%4»</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: lectura en voz alta interrumpida: el servicio de voz ya no responde. La práctica sigue en silencio.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Abre la ventana con este tamaño, en porcentaje (de %1 a %2), en lugar del tamaño de la última vez. %3 amplía, %4 reduce y %5 vuelve al tamaño normal.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom admite un porcentaje de %2 a %3, no «%4»</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

@@ -318,6 +318,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: ettelugemine katkes: kõneteenus ei vasta enam. Harjutus jätkub ilma helita.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Avab akna selles suuruses protsentides (%1 kuni %2) eelmisel korral kasutatud suuruse asemel. %3 suurendab, %4 vähendab ja %5 taastab tavalise suuruse.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom võtab protsendi vahemikus %2 kuni %3, mitte „%4“</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

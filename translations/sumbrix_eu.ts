@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: ozen irakurtzea gelditu da: ahots-zerbitzuak ez du gehiago erantzuten. Ariketak aurrera jarraitzen du, soinurik gabe.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Leihoa tamaina honetan irekitzen du, ehunekotan (%1 eta %2 artean), azken aldian gordetako tamainaren ordez. %3, %4 eta %5 teklek leihoa handitu, txikitu eta ohiko tamainara itzultzen dute.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom aukerak %2 eta %3 arteko ehunekoa onartzen du, ez «%4»</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

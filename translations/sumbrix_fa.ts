@@ -318,6 +318,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: خواندن با صدای بلند متوقف شد: سرویس گفتار دیگر در دسترس نیست. تمرین بی‌صدا ادامه پیدا می‌کند.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>پنجره را به‌جای اندازهٔ ذخیره‌شده از اجرای قبلی، با این اندازه (%1 تا %2 درصد) باز می‌کند. %3 آن را بزرگ‌تر و %4 کوچک‌تر می‌کند و %5 به اندازهٔ عادی برمی‌گرداند.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom درصدی از %2 تا %3 می‌پذیرد، نه «%4»</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

@@ -321,6 +321,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: ääneen lukeminen loppui: puhepalvelu katosi. Harjoitus jatkuu ilman ääntä.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Avaa ikkunan tässä koossa (prosentteina %1–%2) edellisellä kerralla käytetyn koon sijaan. %3 suurentaa, %4 pienentää ja %5 palauttaa normaalin koon.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom ottaa vastaan prosenttiluvun väliltä %2–%3, ei ”%4”</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

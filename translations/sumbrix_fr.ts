@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1&#xa0;: lecture à voix haute arrêtée&#xa0;: le service de synthèse vocale ne répond plus. L&apos;entraînement continue en silence.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Ouvre la fenêtre à cette taille, en pourcentage (de %1 à %2), au lieu de la taille de la dernière fois. %3 agrandit, %4 réduit et %5 rétablit la taille normale.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1&#xa0;: --zoom attend un pourcentage de %2 à %3, pas «&#xa0;%4&#xa0;»</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

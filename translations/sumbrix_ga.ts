@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: stopadh an léamh os ard: níl an tseirbhís urlabhra ag freagairt níos mó. Leanann an cleachtadh ar aghaidh gan fuaim.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Oscail an fhuinneog ag an méid seo, mar chéatadán (ó %1 go %2), in áit an mhéid a coinníodh ón uair dheireanach. Méadaíonn %3 í, laghdaíonn %4 í agus cuireann %5 ar ais ina gnáthmhéid í.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: glacann --zoom le céatadán ó %2 go %3, ní le “%4”</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

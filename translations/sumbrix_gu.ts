@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: મોટેથી વાંચવાનું અટકી ગયું: બોલવાની સેવા બંધ થઈ ગઈ. મહાવરો અવાજ વગર ચાલુ રહેશે.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>ગયા વખતે સાચવેલા કદને બદલે આ કદમાં (%1થી %2 ટકા) ખૂલે છે. %3 તેને મોટું કરે છે, %4 નાનું કરે છે અને %5 પાછું સામાન્ય કદમાં લાવે છે.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom %2થી %3 સુધીના ટકા લે છે, “%4” નહીં</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

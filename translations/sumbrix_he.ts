@@ -462,6 +462,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: ההקראה בקול נעצרה: שירות הדיבור הפסיק לפעול. התרגול ממשיך בלי קול.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>פתיחת החלון בגודל הזה (%1 עד %2 אחוזים) במקום הגודל שנשמר מההפעלה הקודמת. %3 מגדיל אותו, %4 מקטין אותו ו-%5 מחזיר אותו לגודל הרגיל.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom מקבל אחוזים מ-%2 עד %3, לא ”%4”</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: पढ़कर सुनाना रुक गया: बोलने वाली सेवा बंद हो गई। अभ्यास बिना आवाज़ के चलता रहेगा।</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>पिछली बार सहेजे गए आकार के बजाय इस आकार (%1 से %2 प्रतिशत) में खुलता है। %3 इसे बड़ा करता है, %4 छोटा करता है और %5 फिर से सामान्य आकार में लाता है।</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom %2 से %3 तक का प्रतिशत लेता है, “%4” नहीं</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

@@ -322,6 +322,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: a felolvasás leállt: a beszédszolgáltatás már nem érhető el. A gyakorlás hang nélkül folytatódik.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Ebben a méretben nyitja meg az ablakot, százalékban (%1 és %2 között), a legutóbbi méret helyett. A %3 nagyít, a %4 kicsinyít, a %5 pedig visszaállítja a normál méretet.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: a --zoom %2 és %3 közötti százalékot vár, nem „%4”</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

@@ -221,7 +221,7 @@
 %%units:
 0: ի; 1: =%dative=;
 %%rest:
-0: ի; 1: ' =%dative=;</translation>
+0: ի; 1: &apos; =%dative=;</translation>
     </message>
     <message>
         <source>minus %1</source>
@@ -318,6 +318,16 @@
         <source>%1: reading aloud stopped: the speech service went away. The drill goes on silently.</source>
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: բարձրաձայն ընթերցումը դադարեց՝ խոսքի ծառայությունն անջատվեց։ Վարժանքը շարունակվում է առանց ձայնի։</translation>
+    </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Պատուհանը բացում է այս չափով, տոկոսներով (%1-ից մինչև %2), վերջին անգամ պահված չափի փոխարեն։ %3, %4 և %5 ստեղները մեծացնում, փոքրացնում և վերադարձնում են սովորական չափին։</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom-ը ընդունում է %2-ից մինչև %3 տոկոս, ոչ թե «%4»</translation>
     </message>
 </context>
 <context>

@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: pembacaan berhenti: layanan suara terputus. Latihan berlanjut tanpa suara.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Membuka jendela dengan ukuran ini, dalam persen (%1 sampai %2), bukan dengan ukuran yang tersimpan dari pemakaian terakhir. %3, %4, dan %5 memperbesar, memperkecil, dan mengembalikan ke ukuran normal.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom menerima persentase dari %2 sampai %3, bukan “%4”</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

@@ -325,6 +325,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: upplestur stöðvaðist: talþjónustan svarar ekki lengur. Æfingin heldur áfram án hljóðs.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Opnar gluggann í þessari stærð í prósentum (%1 til %2) í stað stærðarinnar sem var notuð síðast. %3 stækkar, %4 minnkar og %5 setur hann aftur í venjulega stærð.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom tekur við prósentutölu frá %2 til %3, ekki „%4“</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: lettura ad alta voce interrotta: il servizio di sintesi vocale non risponde più. L&apos;esercizio continua in silenzio.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Apre la finestra a questa dimensione, in percentuale (da %1 a %2), invece che alla dimensione dell&apos;ultima volta. %3 ingrandisce, %4 rimpicciolisce e %5 torna alla dimensione normale.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom accetta una percentuale da %2 a %3, non «%4»</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

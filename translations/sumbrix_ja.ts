@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: こえで よむのを やめました: おんせい サービスが とまりました。れんしゅうは 音なしで つづきます。</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>まえに つかった ときの 大きさでは なく、この 大きさ（%1 から %2 パーセント）で ひらきます。%3 で 大きく、%4 で 小さく、%5 で もとの 大きさに もどします。</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom には %2 から %3 までの パーセントを いれます。「%4」は つかえません</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

@@ -322,6 +322,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: ხმამაღლა კითხვა შეწყდა: მეტყველების სერვისი გაითიშა. ვარჯიში ხმის გარეშე გრძელდება.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>ხსნის ფანჯარას ამ ზომით, პროცენტებში (%1-დან %2-მდე), წინა გაშვებისას შენახული ზომის ნაცვლად. %3, %4 და %5 ფანჯარას ადიდებს, ამცირებს და ჩვეულ ზომას უბრუნებს.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom იღებს პროცენტს %2-დან %3-მდე და არა „%4“</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

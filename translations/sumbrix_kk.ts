@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: дауыстап оқу тоқтады: сөйлеу қызметі ажырап қалды. Жаттығу дыбыссыз жалғасады.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Терезені осы өлшемде, пайызбен (%1-ден %2-ге дейін), соңғы рет сақталған өлшемнің орнына ашады. %3, %4 және %5 терезені үлкейтеді, кішірейтеді және қалыпты өлшеміне қайтарады.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom %2-ден %3-ге дейінгі пайызды қабылдайды, «%4» емес</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: ಗಟ್ಟಿಯಾಗಿ ಓದುವುದು ನಿಂತಿತು: ಮಾತಿನ ಸೇವೆ ಇಲ್ಲವಾಯಿತು. ಅಭ್ಯಾಸ ಸದ್ದಿಲ್ಲದೆ ಮುಂದುವರಿಯುತ್ತದೆ.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>ಹಿಂದಿನ ಸಲ ಉಳಿಸಿದ ಗಾತ್ರದ ಬದಲು ಈ ಗಾತ್ರದಲ್ಲಿ (%1ರಿಂದ %2 ಶೇಕಡಾ) ತೆರೆಯುತ್ತದೆ. %3 ಇದನ್ನು ದೊಡ್ಡದಾಗಿ ಮಾಡುತ್ತದೆ, %4 ಚಿಕ್ಕದಾಗಿ ಮಾಡುತ್ತದೆ ಮತ್ತು %5 ಮತ್ತೆ ಸಾಮಾನ್ಯ ಗಾತ್ರಕ್ಕೆ ತರುತ್ತದೆ.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom %2ರಿಂದ %3ರವರೆಗಿನ ಶೇಕಡಾವನ್ನು ತೆಗೆದುಕೊಳ್ಳುತ್ತದೆ, “%4” ಅಲ್ಲ</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

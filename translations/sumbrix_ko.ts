@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: 소리 내어 읽기를 멈췄습니다: 음성 서비스가 끊겼습니다. 연습은 소리 없이 계속됩니다.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>지난번 실행 때 저장된 크기 대신 이 크기(%1~%2퍼센트)로 창을 엽니다. %3 키로 크게, %4 키로 작게, %5 키로 원래 크기로 되돌립니다.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom은 %2~%3 사이의 퍼센트만 받습니다. 입력한 값: “%4”</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

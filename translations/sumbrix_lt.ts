@@ -322,6 +322,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: skaitymas balsu nutrūko: kalbos sintezės paslauga nebeveikia. Pratybos tęsiamos be garso.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Atidaro langą šio dydžio procentais (nuo %1 iki %2), o ne tokio dydžio, koks buvo paskutinį kartą. %3 padidina, %4 sumažina, o %5 grąžina įprastą dydį.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom priima procentus nuo %2 iki %3, o ne „%4“</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

@@ -320,6 +320,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: lasīšana balsī pārtraukta: runas pakalpojums vairs nedarbojas. Treniņš turpinās bez skaņas.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Atver logu šajā izmērā procentos (%1 līdz %2), nevis iepriekšējā reizē izmantotajā izmērā. %3 palielina, %4 samazina un %5 atjauno parasto izmēru.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom pieņem procentus no %2 līdz %3, nevis „%4“</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

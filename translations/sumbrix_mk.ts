@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: читањето на глас запре: говорната услуга престана да работи. Вежбата продолжува без звук.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Го отвора прозорецот во оваа големина, во проценти (од %1 до %2), наместо големината запомнета од минатиот пат. %3, %4 и %5 зголемуваат, намалуваат и ја враќаат обичната големина.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom прима вредност од %2 до %3 проценти, а не „%4“</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

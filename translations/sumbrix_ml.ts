@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: ഉറക്കെ വായന നിന്നു: സംസാര സേവനം ഇല്ലാതായി. പരിശീലനം ശബ്ദമില്ലാതെ തുടരും.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>കഴിഞ്ഞ തവണ സൂക്ഷിച്ച വലുപ്പത്തിനു പകരം ഈ വലുപ്പത്തിൽ (%1 മുതൽ %2 ശതമാനം വരെ) തുറക്കും. %3 ഇത് വലുതാക്കും, %4 ചെറുതാക്കും, %5 സാധാരണ വലുപ്പത്തിലേക്ക് തിരികെ കൊണ്ടുവരും.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom %2 മുതൽ %3 വരെയുള്ള ശതമാനം എടുക്കും, “%4” അല്ല</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: मोठ्याने वाचन थांबले: बोलणारी सेवा बंद झाली. सराव आवाजाशिवाय चालू राहील.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>मागच्या वेळी ठेवलेल्या आकाराऐवजी या आकारात (%1 ते %2 टक्के) उघडते. %3 ने हे मोठे होते, %4 ने लहान होते आणि %5 ने पुन्हा नेहमीच्या आकारात येते.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom फक्त %2 ते %3 टक्के घेते, “%4” नाही</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: bacaan suara terhenti: perkhidmatan suara terputus. Latihan diteruskan tanpa suara.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Membuka tetingkap pada saiz ini, dalam peratus (%1 hingga %2), bukan pada saiz yang disimpan dari kali terakhir. %3, %4 dan %5 membesarkan, mengecilkan dan mengembalikannya ke saiz biasa.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom menerima peratusan dari %2 hingga %3, bukan “%4”</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

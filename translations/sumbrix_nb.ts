@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: opplesningen stoppet: taletjenesten svarer ikke lenger. Treningen fortsetter uten lyd.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Åpner vinduet i denne størrelsen i prosent (%1 til %2) i stedet for størrelsen fra forrige gang. %3 forstørrer, %4 forminsker og %5 tilbakestiller til vanlig størrelse.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom tar imot en prosentverdi fra %2 til %3, ikke «%4»</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

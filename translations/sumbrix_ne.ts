@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: पढेर सुनाउने रोकियो: बोल्ने सेवा बन्द भयो। अभ्यास आवाजबिना चलिरहन्छ।</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>पछिल्लो पटक सम्झिएको आकारको सट्टा विन्डो यस आकारमा खोल्छ, प्रतिशतमा (%1 देखि %2 सम्म)। %3, %4 र %5 ले आकार ठूलो, सानो र फेरि सामान्य बनाउँछन्।</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom ले %2 देखि %3 सम्मको प्रतिशत लिन्छ, “%4” होइन</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: voorlezen gestopt: de spraakdienst is verdwenen. De oefening gaat zonder geluid verder.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Opent het venster op deze grootte in procenten (%1 tot %2) in plaats van de grootte van de vorige keer. %3 vergroot, %4 verkleint en %5 zet het terug op de normale grootte.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom accepteert een percentage van %2 tot %3, niet “%4”</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: ପଢ଼ି ଶୁଣାଇବା ବନ୍ଦ ହେଲା: କଥା କହିବା ସେବା ଆଉ ନାହିଁ। ଅଭ୍ୟାସ ବିନା ଶବ୍ଦରେ ଚାଲିବ।</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>ଗତଥର ମନେ ରଖାଯାଇଥିବା ଆକାର ବଦଳରେ ୱିଣ୍ଡୋକୁ ଏହି ଆକାରରେ ଖୋଲେ, ପ୍ରତିଶତରେ (%1ରୁ %2)। %3, %4 ଓ %5 ଆକାର ବଡ଼, ଛୋଟ ଓ ପୁଣି ସାଧାରଣ କରେ।</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom %2ରୁ %3 ପର୍ଯ୍ୟନ୍ତ ପ୍ରତିଶତ ନିଏ, “%4” ନୁହେଁ</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

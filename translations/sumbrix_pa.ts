@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: ਉੱਚੀ ਪੜ੍ਹ ਕੇ ਸੁਣਾਉਣਾ ਰੁਕ ਗਿਆ: ਬੋਲਣ ਵਾਲੀ ਸੇਵਾ ਬੰਦ ਹੋ ਗਈ। ਅਭਿਆਸ ਬਿਨਾਂ ਆਵਾਜ਼ ਦੇ ਚੱਲਦਾ ਰਹੇਗਾ।</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>ਪਿਛਲੀ ਵਾਰ ਦੇ ਯਾਦ ਰੱਖੇ ਆਕਾਰ ਦੀ ਥਾਂ ਵਿੰਡੋ ਨੂੰ ਇਸ ਆਕਾਰ ਵਿੱਚ ਖੋਲ੍ਹਦਾ ਹੈ, ਪ੍ਰਤੀਸ਼ਤ ਵਿੱਚ (%1 ਤੋਂ %2)। %3, %4 ਅਤੇ %5 ਆਕਾਰ ਨੂੰ ਵੱਡਾ, ਛੋਟਾ ਅਤੇ ਮੁੜ ਆਮ ਕਰਦੇ ਹਨ।</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom %2 ਤੋਂ %3 ਤੱਕ ਪ੍ਰਤੀਸ਼ਤ ਲੈਂਦਾ ਹੈ, “%4” ਨਹੀਂ</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

@@ -321,6 +321,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: czytanie na głos przerwane: usługa mowy przestała działać. Ćwiczenia trwają dalej bez dźwięku.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Otwiera okno w tym powiększeniu, w procentach (od %1 do %2), zamiast zapamiętanego z poprzedniego uruchomienia. %3, %4 i %5 powiększają, pomniejszają i przywracają zwykły rozmiar.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom przyjmuje wartość od %2 do %3 procent, a nie „%4”</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: citirea cu voce tare s-a oprit: serviciul de sinteză vocală nu mai este disponibil. Exercițiile continuă fără sunet.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Deschide fereastra la această mărime, în procente (de la %1 la %2), în locul mărimii păstrate de data trecută. %3, %4 și %5 măresc, micșorează și readuc fereastra la mărimea obișnuită.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom acceptă un procent de la %2 la %3, nu „%4”</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

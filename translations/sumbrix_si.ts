@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: හඬ නගා කියවීම නතර විය: කථන සේවාව නැති විය. පුහුණුව හඬ නැතිව දිගටම යයි.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>පසුගිය වර මතක තබාගත් ප්‍රමාණය වෙනුවට කවුළුව මෙම ප්‍රමාණයෙන් විවෘත කරයි, ප්‍රතිශතයෙන් (%1 සිට %2 දක්වා). %3, %4 සහ %5 ප්‍රමාණය විශාල, කුඩා සහ නැවත සාමාන්‍ය කරයි.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom %2 සිට %3 දක්වා ප්‍රතිශතයක් භාර ගනී, “%4” නොවේ</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

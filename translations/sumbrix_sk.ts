@@ -326,6 +326,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: čítanie nahlas sa skončilo: rečová služba prestala fungovať. Precvičovanie pokračuje potichu.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Otvoriť okno v tomto zväčšení, v percentách (od %1 do %2), namiesto zväčšenia zapamätaného z minulého spustenia. %3, %4 a %5 zväčšujú, zmenšujú a vracajú bežnú veľkosť.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom prijíma hodnotu od %2 do %3 percent, nie „%4“</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

@@ -328,6 +328,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: branje na glas se je ustavilo: govorna storitev ne deluje več. Vaje se nadaljujejo brez zvoka.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Okno odpre v tej povečavi, v odstotkih (od %1 do %2), namesto povečave, shranjene ob zadnjem zagonu. %3, %4 in %5 povečajo, pomanjšajo in povrnejo običajno velikost.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom sprejme vrednost od %2 do %3 odstotkov, ne pa „%4“</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

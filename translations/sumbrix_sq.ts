@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: leximi me zë u ndal: shërbimi i të folurit nuk përgjigjet më. Ushtrimet vazhdojnë pa zë.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Hap dritaren në këtë madhësi, në përqindje (nga %1 deri në %2), në vend të madhësisë së ruajtur herën e fundit. %3, %4 dhe %5 e zmadhojnë, e zvogëlojnë dhe e kthejnë në madhësinë e zakonshme.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom pranon një përqindje nga %2 deri në %3, jo «%4»</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

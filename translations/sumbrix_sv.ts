@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: uppläsningen avbröts: taltjänsten försvann. Övningen fortsätter utan ljud.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Öppnar fönstret i den här storleken i procent (%1 till %2) i stället för storleken från förra gången. %3 förstorar, %4 förminskar och %5 återställer normal storlek.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom tar emot ett procenttal från %2 till %3, inte ”%4”</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

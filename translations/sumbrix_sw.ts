@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: kusoma kwa sauti kumesimama: huduma ya sauti imekatika. Mazoezi yanaendelea bila sauti.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Hufungua dirisha kwa ukubwa huu, kwa asilimia (%1 hadi %2), badala ya ukubwa uliohifadhiwa mara ya mwisho. %3, %4 na %5 hukuza, kupunguza na kurudisha dirisha kwenye ukubwa wake wa kawaida.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom hupokea asilimia kuanzia %2 hadi %3, si “%4”</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: గట్టిగా చదవడం ఆగింది: మాటల సేవ ఆగిపోయింది. సాధన శబ్దం లేకుండా కొనసాగుతుంది.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>గతసారి ఉంచిన పరిమాణానికి బదులు ఈ పరిమాణంలో (%1 నుండి %2 శాతం) తెరుచుకుంటుంది. %3 దీన్ని పెద్దగా చేస్తుంది, %4 చిన్నగా చేస్తుంది, %5 తిరిగి మామూలు పరిమాణానికి తెస్తుంది.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom %2 నుండి %3 వరకు శాతాన్ని తీసుకుంటుంది, “%4” కాదు</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

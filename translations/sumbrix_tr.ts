@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: sesli okuma durdu: konuşma hizmetiyle bağlantı kesildi. Alıştırma sessiz devam ediyor.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Pencereyi son kullanılan boyut yerine bu boyutta (yüzde olarak, %1 ile %2 arası) açar. %3 büyütür, %4 küçültür, %5 normal boyuta döndürür.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom %2 ile %3 arasında bir yüzde alır, “%4” değil</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: читання вголос зупинено: служба синтезу мовлення перестала працювати. Заняття триває без звуку.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Відкрити вікно в цьому масштабі, у відсотках (від %1 до %2), замість запам’ятованого під час минулого запуску. %3, %4 і %5 збільшують, зменшують і повертають звичайний масштаб.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom приймає значення від %2 до %3 відсотків, а не «%4»</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

@@ -338,6 +338,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: بول کر پڑھنا رک گیا: بولنے والی سروس بند ہو گئی۔ مشق بغیر آواز کے جاری رہے گی۔</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>پچھلی بار محفوظ کیے گئے سائز کے بجائے اس سائز (%1 سے %2 فیصد) میں کھلتا ہے۔ %3 اسے بڑا کرتا ہے، %4 چھوٹا کرتا ہے اور %5 واپس عام سائز میں لاتا ہے۔</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom %2 سے %3 تک فیصد لیتا ہے، ”%4“ نہیں</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

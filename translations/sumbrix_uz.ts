@@ -336,6 +336,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: ovoz chiqarib oʻqish toʻxtadi: nutq xizmati uzilib qoldi. Mashq ovozsiz davom etadi.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Oynani shu oʻlchamda, foizda (%1 va %2 oraligʻida), oxirgi safar saqlangan oʻlcham oʻrniga ochadi. %3, %4 va %5 oynani kattalashtiradi, kichiklashtiradi va odatiy oʻlchamiga qaytaradi.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom %2 va %3 oraligʻidagi foizni qabul qiladi, “%4” emas</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

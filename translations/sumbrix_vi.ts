@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1: đã dừng đọc to: dịch vụ giọng nói đã ngừng hoạt động. Bài luyện tiếp tục không có tiếng.</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>Mở cửa sổ ở kích thước này, tính theo phần trăm (%1 đến %2), thay vì kích thước đã lưu từ lần trước. %3, %4 và %5 phóng to, thu nhỏ và đưa về kích thước bình thường.</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1: --zoom nhận tỉ lệ phần trăm từ %2 đến %3, không phải “%4”</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>

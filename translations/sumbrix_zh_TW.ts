@@ -312,6 +312,16 @@
         <extracomment>%1 is the program.</extracomment>
         <translation>%1：朗讀已停止：語音服務已中斷。練習會繼續，但沒有聲音。</translation>
     </message>
+    <message>
+        <source>Open at this size, in percent (%1 to %2), instead of the size kept from the last run. %3, %4 and %5 zoom in, out and back.</source>
+        <extracomment>Help for the --zoom option; %1 and %2 are the smallest and largest zoom, %3 to %5 the keys.</extracomment>
+        <translation>以這個大小開啟視窗（百分比，%1 到 %2），而不是上次執行時儲存的大小。按 %3 放大，按 %4 縮小，按 %5 恢復正常大小。</translation>
+    </message>
+    <message>
+        <source>%1: --zoom takes a percentage from %2 to %3, not &quot;%4&quot;</source>
+        <extracomment>%1 is the program, %2 and %3 the smallest and largest zoom, %4 what was given.</extracomment>
+        <translation>%1：--zoom 需要 %2 到 %3 之間的百分比，而不是「%4」</translation>
+    </message>
 </context>
 <context>
     <name>sumbrix::Quiz</name>
