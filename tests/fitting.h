@@ -11,11 +11,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QStringList>
 #include <QStyleOptionComboBox>
 #include <QTabWidget>
-#include <QPainter>
 #include <QTextLayout>
 
 namespace sumbrix::test {
@@ -129,20 +129,16 @@ inline QRect Ink(const QImage &shot)
     return ink;
 }
 
-// The box around `text`'s ink as its font draws it, unsqueezed, in device
-// pixels at `ratio`; wrapped at `width` when `flags` say so.
-inline QRect Ink(const QString &text, const QFont &font, int flags, int width, qreal ratio)
+// The box around `text`'s ink as `font` draws it, unsqueezed, in device pixels.
+inline QRect Ink(const QString &text, const QFont &font, qreal ratio)
 {
     const QFontMetrics metrics(font);
-    const QSize room((flags & Qt::TextWordWrap) ? width : metrics.horizontalAdvance(text) + 4 * metrics.height(),
-                     8 * metrics.height());
-    QImage canvas(room * ratio, QImage::Format_ARGB32);
+    QImage canvas(QSize(metrics.horizontalAdvance(text) + 1, metrics.height()) * 3 * ratio, QImage::Format_RGB32);
     canvas.setDevicePixelRatio(ratio);
     canvas.fill(Qt::white);
     QPainter painter(&canvas);
     painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.drawText(QRect(QPoint(2 * metrics.height(), 2 * metrics.height()), room), flags, text);
+    painter.drawText(QPointF(metrics.horizontalAdvance(text) + 1, 2 * metrics.height()), text);
     painter.end();
     return Ink(canvas);
 }
