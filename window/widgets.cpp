@@ -168,7 +168,7 @@ void FittedLabel::paintEvent(QPaintEvent *event)
     const QFontMetrics metrics = fontMetrics();
     const int advance = metrics.horizontalAdvance(text());
     const qreal scale = Narrowing();
-    const bool narrowed = scale < 1.0 || (!wordWrap() && advance > box.width());
+    const bool narrowed = !wordWrap() && advance > box.width();
     const QRect ink = narrowed ? metrics.tightBoundingRect(text()) : QRect();
     // Ink that would reach past the top or bottom (Arabic إلى's hamza and
     // tail, Vietnamese stacked marks) moves the text into the box.
