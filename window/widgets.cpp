@@ -198,29 +198,41 @@ void ClickableImage::mouseReleaseEvent(QMouseEvent *event)
         emit clicked();
 }
 
-QSize HistoryDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
+int HistoryDelegate::RowHeight(const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     // Stacked marks (Vietnamese "Bắt đầu") rise above the line, vowel
     // signs (Devanagari) reach below it; the row, its text centred, grows
     // by as much at each side.
     QStyleOptionViewItem item = option;
     initStyleOption(&item, index);
-    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    const QSize size = QStyledItemDelegate::sizeHint(option, index);
     // Rows are of one size: measured once per font, on the first row that
     // comes with the sample, not again as each graded answer is added.
     const QString key = item.font.key() + QChar(0) + QString::number(size.height());
-    if (key != grownFor_) {
-        grownFor_ = key;
-        grown_ = 0;
+    if (!grown_.contains(key)) {
+        int grown = 0;
         const QString text = item.text + QLatin1Char(' ') + sample_;
         const auto [top, bottom] = InkRows(text, item.font, Qt::AlignLeft | Qt::AlignVCenter, size, 1.0);
         // A row of room between the ink and the selection's frame, above
         // and below (Devanagari's vowel signs reach below the line).
         if (bottom >= top)
-            grown_ = 2 * std::max({0, 3 - top, bottom - (size.height() - 4)});
+            grown = 2 * std::max({0, 3 - top, bottom - (size.height() - 4)});
+        grown_.insert(key, grown);
     }
-    const int room = size.height() - item.fontMetrics.height();
-    size.setHeight(size.height() + grown_ + room * (zoom_ - 100) / 100);
+    return size.height() + grown_.value(key);
+}
+
+QSize HistoryDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    size.setHeight(RowHeight(option, index));
+    // Zoomed, a row is never lower than the drawing's row grown as every
+    // box grows, though its larger text may need less room around it.
+    if (zoom_ != 100 && option.font.pixelSize() > 0) {
+        QStyleOptionViewItem drawn = option;
+        drawn.font.setPixelSize(std::max(1, int(std::lround(option.font.pixelSize() * 100.0 / zoom_))));
+        size.setHeight(std::max(size.height(), int(std::lround(RowHeight(drawn, index) * zoom_ / 100.0))));
+    }
     return size;
 }
 

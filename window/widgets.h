@@ -92,16 +92,17 @@ public:
     QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
     // A text rows may hold, such as the language's "Begin", that they must be tall enough for.
     void Sample(const QString &text) { sample_ = text; }
-    // Rows' room around the text grows with the zoom as the text does.
+    // Rows grow with the window's zoom, as its boxes do.
     void Zoom(int zoom) { zoom_ = zoom; }
 
 protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
 
 private:
+    // The row's height for `option`'s font, its ink's room included.
+    int RowHeight(const QStyleOptionViewItem &option, const QModelIndex &index) const;
     QString sample_;
-    mutable QString grownFor_;  // the font and height the rows were measured for
-    mutable int grown_ = 0;     // pixels added to each row
+    mutable QHash<QString, int> grown_;  // pixels added to each row, by font and height
     int zoom_ = 100;
 };
 
