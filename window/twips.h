@@ -7,12 +7,13 @@
 
 #include <QRect>
 #include <QWidget>
+#include <iterator>
 
 namespace sumbrix {
 
 // The zooms the keys step through; the drawing's own size is 100.
 constexpr int kZoomSteps[] = {100, 110, 125, 150, 175, 200, 225, 250, 275, 300};
-constexpr int kZoomLeast = 100, kZoomMost = 300;
+constexpr int kZoomLeast = kZoomSteps[0], kZoomMost = kZoomSteps[std::size(kZoomSteps) - 1];
 
 constexpr int Px(int twips, int zoom = 100) { return (twips * zoom + 750) / 1500; }  // nearest pixel
 
